@@ -7,7 +7,7 @@
 // The one text-file class of every file the program keeps: UTF-16LE with a byte-order mark,
 // lines ended by a single line feed, no newline translation.
 class CStdioFileEx {
-public:
+  public:
     CStdioFileEx() = default;
     CStdioFileEx(const CStdioFileEx&) = delete;
     CStdioFileEx& operator=(const CStdioFileEx&) = delete;
@@ -30,7 +30,7 @@ public:
     static bool WriteLines(const std::filesystem::path& path,
                            const std::vector<std::u16string>& lines);
 
-private:
+  private:
     std::u16string content_;
     size_t pos_ = 0;
     int line_number_ = 0;
