@@ -9,6 +9,8 @@ void KeyAssignment::AssignMacro(const MacroRecord* source) {
     Macro.MacroKeyLoopType = source->MacroKeyLoopType;
     Macro.MacroKeyLoopNum = source->MacroKeyLoopNum;
     Macro.MacroCommandActionNum = source->MacroCommandActionNum;
-    for (uint32_t i = 0; i < source->ValidActionCount(); ++i)
-        Macro.InsertAction(i, source->GetAction(i));
+    for (uint32_t i = 0; i < source->ValidActionCount(); ++i) {
+        Macro.SetAction(i, source->GetAction(i));
+        Macro.SetActionCount(i + 1);
+    }
 }
