@@ -70,3 +70,27 @@ TEST_F(LanguageTextsTest, MissingFileOrHeaderFails) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace settings_test;
+
+TEST(ProductLanguageFiles, LoadCompletelyInBothLanguages) {
+    TempDataFolder data;
+    for (const char* name : {"Lan_EN.txt", "Lan.txt", "LanSetting.ini"})
+        fs::copy_file(fs::path(CORVEX_ASSETS_DIR) / "lang" / name, data.root / "config" / name);
+    LanguageTexts english;
+    ASSERT_TRUE(english.ChangeLanguage(data.folder, 1.0f));
+    EXPECT_EQ(english.Get(2), u"Exit");
+    EXPECT_EQ(english.Get(289), u"Choose a program");
+    EXPECT_EQ(english.GetFont().face, u"Tahoma");
+
+    fs::remove(data.root / "config" / "LanSetting.ini");
+    LanguageTexts chinese;
+    ASSERT_TRUE(chinese.ChangeLanguage(data.folder, 1.0f));
+    EXPECT_EQ(chinese.Get(0), u"中文");
+    EXPECT_EQ(chinese.Get(2), u"退出");
+    EXPECT_EQ(chinese.GetFont().face, u"宋体");
+}
+
+} // namespace
