@@ -1,0 +1,283 @@
+#include "settings/ProfileFile.h"
+
+#include "settings/CStdioFileEx.h"
+#include "settings/TextFormat.h"
+
+namespace ProfileFile {
+
+namespace {
+
+using TextFormat::Dec;
+using TextFormat::Hex;
+
+constexpr size_t kAllActionLength = MacroRecord::kMaxActions * 8;
+
+std::u16string Byte(uint8_t value) {
+    return Hex(value, 2);
+}
+
+std::u16string Colour3(Colour c) {
+    return Byte(c & 0xFF) + Byte((c >> 8) & 0xFF) + Byte((c >> 16) & 0xFF);
+}
+
+std::u16string Bytes3(const std::array<uint8_t, 3>& b) {
+    return Byte(b[0]) + Byte(b[1]) + Byte(b[2]);
+}
+
+template <size_t N> std::u16string ByteList(const std::array<uint8_t, N>& bytes) {
+    std::u16string out;
+    for (size_t i = 0; i < N; ++i)
+        out += Byte(bytes[i]) + (i + 1 < N ? u"|" : u"");
+    return out;
+}
+
+template <typename T, typename Format>
+std::u16string
+Groups(const std::array<std::array<T, LightingZone::kSlots>, LightingZone::kEffects>& groups,
+       Format format) {
+    std::u16string out;
+    for (const auto& group : groups)
+        for (size_t s = 0; s < group.size(); ++s)
+            out += format(group[s]) + (s + 1 < group.size() ? u"|" : u";");
+    return out;
+}
+
+void WriteDpi(CStdioFileEx& f, const ProfileSettings& p) {
+    f.WriteString(u"DPIOffOnFlagValue=" + Byte(p.DPIOffOnFlagValue));
+    for (size_t i = 0; i < ProfileSettings::kDpiLevels; ++i) {
+        std::u16string n = Dec(static_cast<int64_t>(i + 1));
+        f.WriteString(u"\tXYSetting" + n + u"ValueX=" + Hex(p.XYSettingX[i], 4));
+        f.WriteString(u"\tXYSetting" + n + u"ValueY=" + Hex(p.XYSettingY[i], 4));
+    }
+    f.WriteString(u"\tCurrentDPILevelValue=" + Byte(p.CurrentDPILevelValue));
+    for (size_t i = 0; i < ProfileSettings::kDpiLevels; ++i)
+        f.WriteString(u"\tDPILevelIndication" + Dec(static_cast<int64_t>(i)) + u"Valuer=" +
+                      Colour3(p.DPILevelIndication[i]));
+    f.WriteString(u"\tAngleSnapValue=" + Byte(p.AngleSnapValue));
+    f.WriteString(u"\tLiftDetectionValue=" + Byte(p.LiftDetectionValue));
+}
+
+void WriteLighting(CStdioFileEx& f, const ProfileSettings& p) {
+    const LightingZone& l = p.Lighting1;
+    f.WriteString(u"Lighting1Name=" + l.Name);
+    f.WriteString(u"\tLighting1ModeValue=" + Bytes3(l.ModeValue));
+    f.WriteString(u"\tLighting1OffOn=" + Byte(l.OffOn));
+    f.WriteString(u"\tLighting1Speed=" + ByteList(l.Speed));
+    f.WriteString(u"\tLighting1Brightness=" + ByteList(l.Brightness));
+    f.WriteString(u"\tLighting1ColorSelected=" + Groups(l.ColorSelected, Byte));
+    f.WriteString(u"\tLighting1FixedColor=" + Groups(l.FixedColor, Colour3));
+    f.WriteString(u"\tLighting1Direction=" + ByteList(l.Direction));
+    const SimpleLightingZone& m = p.Lighting2;
+    f.WriteString(u"Lighting2Name=" + m.Name);
+    f.WriteString(u"\tLighting2ModeValue=" + Bytes3(m.ModeValue));
+    f.WriteString(u"\tLighting2OffOn=" + Byte(m.OffOn));
+    f.WriteString(u"\tLighting2Speed=" + Byte(m.Speed));
+    f.WriteString(u"\tLighting2Brightness=" + Byte(m.Brightness));
+    f.WriteString(u"\tLighting2FixedColor=" + Colour3(m.FixedColor));
+}
+
+void WriteKeys(CStdioFileEx& f, const ProfileSettings& p) {
+    for (size_t i = 0; i < ProfileSettings::kKeyCount; ++i) {
+        const KeyAssignment& k = p.Keys[i];
+        std::u16string n = Dec(static_cast<int64_t>(i));
+        f.WriteString(u"Key" + n + u"Name=" + k.Name);
+        f.WriteString(u"\tKey" + n + u"URL=" + k.URL);
+        f.WriteString(u"\tKey" + n + u"Value=" + Bytes3(k.Value.bytes));
+        f.WriteString(u"\tMacroKeyIndex=" + Dec(k.MacroKeyIndex));
+        f.WriteString(u"\tMacroKey" + n + u"Name=" + k.Macro.Name());
+        f.WriteString(u"\t\tMacroActionNum=" + Dec(k.Macro.ActionCount()));
+        std::u16string actions;
+        actions.reserve(kAllActionLength);
+        for (uint32_t j = 0; j < MacroRecord::kMaxActions; ++j)
+            for (uint8_t b : k.Macro.GetAction(j).bytes)
+                actions += Byte(b);
+        f.WriteString(u"\t\tAllAction=" + actions);
+    }
+}
+
+// One line of the file at a time; `p` is the position of its first "=".
+class LineReader {
+  public:
+    explicit LineReader(CStdioFileEx& file) : file_(file) {}
+
+    // False at the end of the file, an empty line, or a line without "=" (at 0 unless allowed).
+    bool Next(bool equalsMayStart = false) {
+        if (!file_.ReadString(line_))
+            return false;
+        p_ = line_.find(u'=');
+        return p_ != std::u16string::npos && (equalsMayStart || p_ != 0);
+    }
+    std::u16string Before() const { return line_.substr(0, p_); }
+    std::u16string After() const { return line_.substr(p_ + 1); }
+    uint32_t HexAt(size_t offset, size_t width) const {
+        size_t k = p_ + offset;
+        return k < line_.size() ? TextFormat::ParseHex(std::u16string_view(line_).substr(k, width))
+                                : 0;
+    }
+    uint8_t ByteAt(size_t offset) const { return static_cast<uint8_t>(HexAt(offset, 2)); }
+    Colour ColourAt(size_t offset) const {
+        return Rgb(ByteAt(offset), ByteAt(offset + 2), ByteAt(offset + 4));
+    }
+    std::array<uint8_t, 3> Bytes3() const { return {ByteAt(1), ByteAt(3), ByteAt(5)}; }
+
+  private:
+    CStdioFileEx& file_;
+    std::u16string line_;
+    size_t p_ = 0;
+};
+
+bool ReadDpi(LineReader& r, ProfileSettings& p) {
+    if (!r.Next())
+        return false;
+    p.DPIOffOnFlagValue = r.ByteAt(1);
+    for (size_t i = 0; i < ProfileSettings::kDpiLevels; ++i) {
+        if (!r.Next())
+            return false;
+        p.XYSettingX[i] = static_cast<uint16_t>(r.HexAt(1, 4));
+        if (!r.Next())
+            return false;
+        p.XYSettingY[i] = static_cast<uint16_t>(r.HexAt(1, 4));
+    }
+    if (!r.Next())
+        return false;
+    p.CurrentDPILevelValue = r.ByteAt(1);
+    for (auto& colour : p.DPILevelIndication) {
+        if (!r.Next())
+            return false;
+        colour = r.ColourAt(1);
+    }
+    if (!r.Next())
+        return false;
+    p.AngleSnapValue = r.ByteAt(1);
+    if (!r.Next())
+        return false;
+    p.LiftDetectionValue = r.ByteAt(1);
+    return true;
+}
+
+template <size_t N> bool ReadByteList(LineReader& r, std::array<uint8_t, N>& bytes) {
+    if (!r.Next())
+        return false;
+    for (size_t k = 0; k < N; ++k)
+        bytes[k] = r.ByteAt(1 + 3 * k);
+    return true;
+}
+
+bool ReadLighting1(LineReader& r, LightingZone& l) {
+    if (!r.Next())
+        return false;
+    l.Name = r.After();
+    if (!r.Next())
+        return false;
+    l.ModeValue = r.Bytes3();
+    if (!r.Next())
+        return false;
+    l.OffOn = r.ByteAt(1);
+    if (!ReadByteList(r, l.Speed) || !ReadByteList(r, l.Brightness) || !r.Next())
+        return false;
+    constexpr size_t kSlots = LightingZone::kSlots;
+    for (size_t k = 0; k < LightingZone::kEffects * kSlots; ++k)
+        l.ColorSelected[k / kSlots][k % kSlots] = r.ByteAt(1 + 3 * k);
+    if (!r.Next())
+        return false;
+    for (size_t k = 0; k < LightingZone::kEffects * kSlots; ++k)
+        l.FixedColor[k / kSlots][k % kSlots] = r.ColourAt(1 + 7 * k);
+    return ReadByteList(r, l.Direction);
+}
+
+bool ReadLighting2(LineReader& r, SimpleLightingZone& l) {
+    if (!r.Next())
+        return false;
+    l.Name = r.After();
+    if (!r.Next())
+        return false;
+    l.ModeValue = r.Bytes3();
+    uint8_t* bytes[] = {&l.OffOn, &l.Speed, &l.Brightness};
+    for (uint8_t* b : bytes) {
+        if (!r.Next())
+            return false;
+        *b = r.ByteAt(1);
+    }
+    if (!r.Next())
+        return false;
+    l.FixedColor = r.ColourAt(1);
+    return true;
+}
+
+bool ReadKey(LineReader& r, KeyAssignment& k) {
+    if (!r.Next())
+        return false;
+    k.Name = r.After();
+    if (!r.Next())
+        return false;
+    k.URL = r.After();
+    if (!r.Next())
+        return false;
+    k.Value.bytes = r.Bytes3();
+    if (!r.Next() || r.After().empty())
+        return false;
+    k.MacroKeyIndex = static_cast<uint32_t>(TextFormat::ParseDec(r.After()));
+    if (!r.Next(true))
+        return false;
+    k.Macro.SetName(r.After());
+    if (!r.Next(true) || r.After().empty())
+        return false;
+    k.Macro.SetActionCount(static_cast<uint32_t>(TextFormat::ParseDec(r.After())));
+    if (!r.Next(true))
+        return false;
+    std::u16string all = r.After();
+    if (all.size() != kAllActionLength)
+        return false;
+    for (uint32_t j = 0; j < MacroRecord::kMaxActions; ++j) {
+        MacroAction action;
+        for (size_t b = 0; b < 4; ++b)
+            action.bytes[b] = static_cast<uint8_t>(
+                TextFormat::ParseHex(std::u16string_view(all).substr(8 * j + 2 * b, 2)));
+        k.Macro.SetAction(j, action);
+    }
+    return true;
+}
+
+} // namespace
+
+bool Write(const ProfileSettings& p, const std::filesystem::path& path) {
+    CStdioFileEx f;
+    if (!f.OpenForWrite(path))
+        return false;
+    f.WriteString(u"[Setting]");
+    for (const auto& pair : p.SettingPairs)
+        f.WriteString(pair.key + u"=" + pair.value);
+    WriteDpi(f, p);
+    f.WriteString(u"PollingRateName=" + p.PollingRateName);
+    f.WriteString(u"\tPollingRateValue=" + Bytes3(p.PollingRateValue));
+    WriteLighting(f, p);
+    WriteKeys(f, p);
+    return f.Close();
+}
+
+bool Read(ProfileSettings& p, const std::filesystem::path& path) {
+    CStdioFileEx f;
+    std::u16string header;
+    if (!f.OpenForRead(path) || !f.ReadString(header) || header != u"[Setting]")
+        return false;
+    LineReader r(f);
+    for (auto& pair : p.SettingPairs) {
+        if (!r.Next())
+            return false;
+        pair = {r.Before(), r.After()};
+    }
+    if (!ReadDpi(r, p) || !r.Next())
+        return false;
+    p.PollingRateName = r.After();
+    if (!r.Next())
+        return false;
+    p.PollingRateValue = r.Bytes3();
+    if (!ReadLighting1(r, p.Lighting1) || !ReadLighting2(r, p.Lighting2))
+        return false;
+    for (auto& key : p.Keys)
+        if (!ReadKey(r, key))
+            return false;
+    return true;
+}
+
+} // namespace ProfileFile
