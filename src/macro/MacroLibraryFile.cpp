@@ -198,10 +198,12 @@ bool LibraryReader::ReadItem(const std::u16string& nameLine) {
     MacroLocation location;
     int64_t folder = 0;
     int64_t open = 0;
-    if (!NeedLocation(location) || !NeedValue(folder) || !NeedValue(open))
+    if (!NeedLocation(location))
         return false;
     if (location.IsNone())
         return Fail("item location names no level");
+    if (!NeedValue(folder) || !NeedValue(open))
+        return false;
     LibraryItem item;
     item.name = nameLine.substr(start);
     item.IsFolder = folder != 0 ? 1 : 0;
