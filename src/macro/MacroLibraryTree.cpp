@@ -3,22 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-int32_t IndexAtStage(const MacroLocation& l, int32_t stage) {
-    return stage == 0 ? l.stage0Index : stage == 1 ? l.stage1Index : l.stage2Index;
-}
-
-MacroLocation ParentOf(const MacroLocation& l) {
-    if (l.stage == 2)
-        return MacroLocation::At(l.stage0Index, l.stage1Index);
-    if (l.stage == 1)
-        return MacroLocation::At(l.stage0Index);
-    return MacroLocation::None();
-}
-
-} // namespace
-
 const SiblingList* MacroLibraryTree::ChildList(const MacroLocation& parent) const {
     if (parent.IsNone())
         return &level0_;
@@ -44,15 +28,15 @@ SiblingList* MacroLibraryTree::ChildList(const MacroLocation& parent) {
 const LibraryItem* MacroLibraryTree::ItemAt(const MacroLocation& location) const {
     if (location.IsNone() || !location.IsValid())
         return nullptr;
-    const SiblingList* list = ChildList(ParentOf(location));
-    return list ? &(*list)[IndexAtStage(location, location.stage)] : nullptr;
+    const SiblingList* list = ChildList(location.Parent());
+    return list ? &(*list)[location.Index()] : nullptr;
 }
 
 LibraryItem* MacroLibraryTree::ItemAt(const MacroLocation& location) {
     if (location.IsNone() || !location.IsValid())
         return nullptr;
-    SiblingList* list = ChildList(ParentOf(location));
-    return list ? &(*list)[IndexAtStage(location, location.stage)] : nullptr;
+    SiblingList* list = ChildList(location.Parent());
+    return list ? &(*list)[location.Index()] : nullptr;
 }
 
 MacroLocation MacroLibraryTree::AddItem(const MacroLocation& parent, std::u16string name,
@@ -115,8 +99,8 @@ CreateResult MacroLibraryTree::CreateFolderAt(std::u16string name, SelectedLocat
 void MacroLibraryTree::DeleteItem(const MacroLocation& location) {
     if (!ItemAt(location))
         return;
-    SiblingList& list = *ChildList(ParentOf(location));
-    auto first = list.items.begin() + IndexAtStage(location, location.stage);
+    SiblingList& list = *ChildList(location.Parent());
+    auto first = list.items.begin() + location.Index();
     // The moved items carry their subtrees; the freed last slot ends up default-empty.
     std::move(first + 1, list.items.end(), first);
     list.items.back() = LibraryItem{};

@@ -25,6 +25,12 @@ struct MacroLocation {
     }
     // The location of child `index` of the item here; from None, a level-0 position.
     MacroLocation Child(int32_t index) const;
+    // The folder whose child list holds this item; None for level 0.
+    MacroLocation Parent() const;
+    // Position within its sibling list.
+    int32_t Index() const {
+        return stage == 1 ? stage1Index : stage == 2 ? stage2Index : stage0Index;
+    }
 
     friend bool operator==(const MacroLocation&, const MacroLocation&) = default;
 };
@@ -41,4 +47,12 @@ inline MacroLocation MacroLocation::Child(int32_t index) const {
     default:
         return At(stage0Index, stage1Index, index);
     }
+}
+
+inline MacroLocation MacroLocation::Parent() const {
+    if (stage == 2)
+        return At(stage0Index, stage1Index);
+    if (stage == 1)
+        return At(stage0Index);
+    return None();
 }
