@@ -51,6 +51,9 @@ std::vector<MacroLocation> SiblingRun(const MacroLibraryTree& tree, const MacroL
 bool AnyDuplicate(const MacroLibraryTree& library, const SelectedLocation& selected,
                   const MacroLibraryTree& scratch, const std::vector<MacroLocation>& names) {
     const SiblingList* target = library.ChildList(library.TargetParent(selected));
+    // A folder that never had children has no list yet, so no names either.
+    if (!target)
+        return false;
     for (const auto& location : names)
         if (target->NameExists(scratch.ItemAt(location)->name))
             return true;
