@@ -50,7 +50,9 @@ struct CreateCase {
     MacroLocation created;
 };
 
-void PrintTo(const CreateCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const CreateCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CreateAt : public testing::TestWithParam<CreateCase> {};
 
