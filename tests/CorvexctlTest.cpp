@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    int code;
+    std::string out;
+};
+
+Run Corvexctl(const std::string& args) {
+    std::string cmd = std::string(CORVEXCTL_PATH) + " " + args + " 2>&1";
+    Run r{-1, {}};
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe)
+        return r;
+    char buf[4096];
+    while (size_t n = fread(buf, 1, sizeof buf, pipe))
+        r.out.append(buf, n);
+    int status = pclose(pipe);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+struct TempDir {
+    fs::path path = fs::temp_directory_path() /
+                    ("corvexctl-" +
+                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    TempDir() { fs::remove_all(path); }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+TEST(Corvexctl, InitMakesEveryFileAndDumpReadsTheProfiles) {
+    TempDir dir;
+    auto init = Corvexctl("init " + dir.path.string());
+    ASSERT_EQ(init.code, 0) << init.out;
+    for (auto name :
+         {"config.ini", "LanSetting.ini", "Lan.txt", "Lan_EN.txt", "default0.psf", "default4.psf"})
+        EXPECT_TRUE(fs::exists(dir.path / "config" / name)) << name;
+    EXPECT_NE(init.out.find("default4.psf"), std::string::npos);
+
+    auto dump = Corvexctl("dump " + (dir.path / "config" / "default2.psf").string());
+    ASSERT_EQ(dump.code, 0) << dump.out;
+    EXPECT_NE(dump.out.find("\"settingPairs\""), std::string::npos);
+    EXPECT_NE(dump.out.find("\"value\": \"100100\""), std::string::npos);
+}
+
+TEST(Corvexctl, DumpRejectsADamagedFileWithoutWriting) {
+    TempDir dir;
+    ASSERT_EQ(Corvexctl("init " + dir.path.string()).code, 0);
+    auto psf = dir.path / "config" / "default1.psf";
+    fs::resize_file(psf, fs::file_size(psf) / 2);
+    auto before = fs::file_size(psf);
+    auto dump = Corvexctl("dump " + psf.string());
+    EXPECT_EQ(dump.code, 1);
+    EXPECT_NE(dump.out.find("default1.psf"), std::string::npos);
+    EXPECT_EQ(fs::file_size(psf), before);
+}
+
+TEST(Corvexctl, UsageErrorsExitTwo) {
+    EXPECT_EQ(Corvexctl("").code, 2);
+    EXPECT_EQ(Corvexctl("dump").code, 2);
+    EXPECT_EQ(Corvexctl("dump file.unknown").code, 2);
+    EXPECT_EQ(Corvexctl("dump /nonexistent/x.mlf").code, 1);
+}
+
+} // namespace

@@ -1,0 +1,142 @@
+#include "Commands.h"
+#include "JsonText.h"
+
+#include "macro/MacroExchange.h"
+#include "macro/MacroLibraryFile.h"
+#include "macro/MacroLibraryTree.h"
+#include "settings/ProfileFile.h"
+#include "settings/ProfileSettings.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+namespace {
+
+json MacroJson(const MacroRecord& m) {
+    json actions = json::array();
+    for (uint32_t i = 0; i < m.ValidActionCount(); ++i)
+        actions.push_back(Hex(m.GetAction(i).bytes));
+    return {{"name", ToUtf8(m.Name())},
+            {"macroKeyIndex", m.MacroKeyIndex},
+            {"actionCount", m.ActionCount()},
+            {"loopType", m.MacroKeyLoopType},
+            {"loopNum", m.MacroKeyLoopNum},
+            {"commandActionNum", m.MacroCommandActionNum},
+            {"actions", actions}};
+}
+
+json ProfileJson(const ProfileSettings& p) {
+    json pairs = json::array();
+    for (const auto& pair : p.SettingPairs)
+        pairs.push_back({{"key", ToUtf8(pair.key)}, {"value", ToUtf8(pair.value)}});
+    json keys = json::array();
+    for (const auto& k : p.Keys)
+        keys.push_back({{"name", ToUtf8(k.Name)},
+                        {"url", ToUtf8(k.URL)},
+                        {"value", Hex(k.Value.bytes)},
+                        {"macroKeyIndex", k.MacroKeyIndex},
+                        {"macro", MacroJson(k.Macro)}});
+    json colours = json::array();
+    for (auto c : p.DPILevelIndication)
+        colours.push_back(c);
+    return {
+        {"settingPairs", pairs},
+        {"dpiOffOnFlag", p.DPIOffOnFlagValue},
+        {"xySettingX", p.XYSettingX},
+        {"xySettingY", p.XYSettingY},
+        {"currentDpiLevel", p.CurrentDPILevelValue},
+        {"dpiLevelColours", colours},
+        {"angleSnap", p.AngleSnapValue},
+        {"liftDetection", p.LiftDetectionValue},
+        {"pollingRateName", ToUtf8(p.PollingRateName)},
+        {"pollingRateValue", Hex(p.PollingRateValue)},
+        {"lighting1", {{"name", ToUtf8(p.Lighting1.Name)}, {"mode", Hex(p.Lighting1.ModeValue)}}},
+        {"lighting2", {{"name", ToUtf8(p.Lighting2.Name)}, {"mode", Hex(p.Lighting2.ModeValue)}}},
+        {"keys", keys}};
+}
+
+json ListJson(const MacroLibraryTree& tree, const MacroLocation& parent) {
+    json items = json::array();
+    const SiblingList* list = tree.ChildList(parent);
+    if (!list)
+        return items;
+    for (int32_t i = 0; i < MacroLocation::kListSize; ++i) {
+        const LibraryItem& item = (*list)[i];
+        if (item.IsFree())
+            continue;
+        json j = {{"index", i}, {"name", ToUtf8(item.name)}, {"folder", item.IsFolderItem()}};
+        if (item.IsFolderItem())
+            j["children"] = ListJson(tree, parent.Child(i));
+        else if (item.macro)
+            j["macro"] = MacroJson(*item.macro);
+        items.push_back(j);
+    }
+    return items;
+}
+
+int Fail(const fs::path& path, const LoadError& error) {
+    std::cerr << "corvexctl: " << path.string();
+    if (error.line > 0)
+        std::cerr << ": line " << error.line;
+    std::cerr << ": " << (error.reason.empty() ? "cannot be read" : error.reason) << "\n";
+    return kExitBadFile;
+}
+
+int DumpProfile(const fs::path& path) {
+    ProfileSettings profile;
+    if (!ProfileFile::Read(profile, path))
+        return Fail(path, {0, "not a readable profile file (180 lines expected)"});
+    std::cout << ProfileJson(profile).dump(2) << "\n";
+    return kExitOk;
+}
+
+int DumpLibrary(const fs::path& path) {
+    MacroLibraryTree tree;
+    LoadError error;
+    if (!LoadLibraryFile(path, tree, nullptr, &error))
+        return Fail(path, error);
+    std::cout << json{{"nextMacroIndex", tree.NextMacroIndex},
+                      {"items", ListJson(tree, MacroLocation::None())}}
+                     .dump(2)
+              << "\n";
+    return kExitOk;
+}
+
+int DumpExport(const fs::path& path, bool group) {
+    MacroLibraryTree tree;
+    SelectedLocation selected = MacroLocation::None();
+    LoadError error;
+    auto result = group ? ImportGroup(tree, selected, path, &error)
+                        : ImportMacro(tree, selected, path, &error);
+    if (result != ImportResult::Imported || error.line != 0 || !error.reason.empty())
+        return Fail(path, error);
+    std::cout << json{{"items", ListJson(tree, MacroLocation::None())}}.dump(2) << "\n";
+    return kExitOk;
+}
+
+const std::map<std::string, std::function<int(const fs::path&)>> kDumpers = {
+    {".psf", DumpProfile},
+    {".mlf", DumpLibrary},
+    {".mkf", [](const fs::path& p) { return DumpExport(p, false); }},
+    {".mbf", [](const fs::path& p) { return DumpExport(p, true); }},
+};
+
+} // namespace
+
+int RunDump(const std::string& file) {
+    fs::path path(file);
+    auto it = kDumpers.find(path.extension().string());
+    if (it == kDumpers.end()) {
+        std::cerr << "corvexctl: unknown file kind " << path.extension().string()
+                  << " (expected .psf, .mlf, .mkf or .mbf)\n";
+        return kExitUsage;
+    }
+    return it->second(path);
+}
