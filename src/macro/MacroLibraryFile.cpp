@@ -1,6 +1,7 @@
 #include "macro/MacroLibraryFile.h"
 
 #include "settings/CStdioFileEx.h"
+#include "settings/TextFormat.h"
 
 #include <array>
 #include <cstdint>
@@ -86,22 +87,12 @@ size_t ValueStart(const std::u16string& line, size_t from = 0) {
     return eq + 1;
 }
 
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
 // A pair with an invalid digit reads as its valid leading digits, or 0.
 uint8_t ReadHexPair(char16_t hi, char16_t lo) {
-    int h = HexValue(hi);
+    int h = TextFormat::HexDigit(hi);
     if (h < 0)
         return 0;
-    int l = HexValue(lo);
+    int l = TextFormat::HexDigit(lo);
     return static_cast<uint8_t>(l < 0 ? h : h * 16 + l);
 }
 

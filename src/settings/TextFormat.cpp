@@ -2,8 +2,6 @@
 
 namespace TextFormat {
 
-namespace {
-
 int HexDigit(char16_t c) {
     if (c >= u'0' && c <= u'9')
         return c - u'0';
@@ -13,6 +11,8 @@ int HexDigit(char16_t c) {
         return c - u'a' + 10;
     return -1;
 }
+
+namespace {
 
 std::u16string_view SkipSpaces(std::u16string_view text) {
     while (!text.empty() && (text.front() == u' ' || text.front() == u'\t'))

@@ -7,6 +7,8 @@
 // printf-style pieces of the stored text formats, on UTF-16 texts.
 namespace TextFormat {
 
+// Value of one hexadecimal digit, -1 for any other character.
+int HexDigit(char16_t c);
 std::u16string Ascii(std::string_view text);
 // "%.NX": zero-padded upper-case hexadecimal of at least `width` digits.
 std::u16string Hex(uint32_t value, int width);
