@@ -51,6 +51,21 @@ TEST(Corvexctl, InitMakesEveryFileAndDumpReadsTheProfiles) {
     EXPECT_NE(dump.out.find("\"value\": \"100100\""), std::string::npos);
 }
 
+TEST(Corvexctl, DumpShowsDefaultSettingsAndNamesTheBadLine) {
+    TempDir dir;
+    ASSERT_EQ(Corvexctl("init " + dir.path.string()).code, 0);
+    auto ini = dir.path / "config" / "config.ini";
+    auto dump = Corvexctl("dump " + ini.string());
+    ASSERT_EQ(dump.code, 0) << dump.out;
+    EXPECT_NE(dump.out.find("\"value\": \"0x3311\""), std::string::npos);
+    EXPECT_NE(dump.out.find("default0.psf"), std::string::npos);
+
+    std::ofstream(ini, std::ios::binary | std::ios::app).write("X\0\n\0", 4);
+    auto bad = Corvexctl("dump " + ini.string());
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.out.find("line 18"), std::string::npos) << bad.out;
+}
+
 TEST(Corvexctl, DumpRejectsADamagedFileWithoutWriting) {
     TempDir dir;
     ASSERT_EQ(Corvexctl("init " + dir.path.string()).code, 0);

@@ -45,16 +45,30 @@ void SettingsStore::SetDefaults() {
 }
 
 bool SettingsStore::ReadFile() {
+    return ReadPairs(std::filesystem::path(SettingsPath()), pairs_);
+}
+
+bool SettingsStore::ReadPairs(const std::filesystem::path& path,
+                              std::array<TextPair, kPairCount>& pairs, std::string* why) {
+    auto fail = [why](std::string reason) {
+        if (why)
+            *why = std::move(reason);
+        return false;
+    };
     CStdioFileEx file;
     std::u16string line;
-    if (!file.OpenForRead(std::filesystem::path(SettingsPath())) || !file.ReadString(line) ||
-        line != u"[Setting]")
-        return false;
+    if (!file.OpenForRead(path))
+        return fail("cannot be opened");
+    if (!file.ReadString(line) || line != u"[Setting]")
+        return fail("line 1: not \"[Setting]\"");
     for (size_t n = 0; file.ReadString(line); ++n) {
+        auto where = "line " + std::to_string(file.LineNumber()) + ": ";
+        if (n >= kPairCount)
+            return fail(where + "more than 16 values");
         size_t eq = line.find(u'=');
-        if (n >= kPairCount || eq == std::u16string::npos || eq == 0 || eq + 1 == line.size())
-            return false;
-        pairs_[n] = {line.substr(0, eq), line.substr(eq + 1)};
+        if (eq == std::u16string::npos || eq == 0 || eq + 1 == line.size())
+            return fail(where + "not key=value with both parts present");
+        pairs[n] = {line.substr(0, eq), line.substr(eq + 1)};
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 class ProfileFiles;
@@ -47,6 +48,10 @@ class SettingsStore {
     void SetProfileShowCount(unsigned count);
     unsigned GetProfileShowList(size_t position) const;
     void SetProfileShowList(size_t position, unsigned index);
+
+    // The file's pairs by position, without any fallback; `why` says what stopped a failed read.
+    static bool ReadPairs(const std::filesystem::path& path,
+                          std::array<TextPair, kPairCount>& pairs, std::string* why = nullptr);
 
   private:
     void SetDefaults();

@@ -6,6 +6,7 @@
 #include "macro/MacroLibraryTree.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileSettings.h"
+#include "settings/SettingsStore.h"
 
 #include <nlohmann/json.hpp>
 
@@ -97,6 +98,18 @@ int DumpProfile(const fs::path& path) {
     return kExitOk;
 }
 
+int DumpSettings(const fs::path& path) {
+    std::array<TextPair, SettingsStore::kPairCount> pairs;
+    std::string why;
+    if (!SettingsStore::ReadPairs(path, pairs, &why))
+        return Fail(path, {0, why});
+    json j = json::array();
+    for (const auto& pair : pairs)
+        j.push_back({{"key", ToUtf8(pair.key)}, {"value", ToUtf8(pair.value)}});
+    std::cout << json{{"settings", j}}.dump(2) << "\n";
+    return kExitOk;
+}
+
 int DumpLibrary(const fs::path& path) {
     MacroLibraryTree tree;
     LoadError error;
@@ -122,6 +135,7 @@ int DumpExport(const fs::path& path, bool group) {
 }
 
 const std::map<std::string, std::function<int(const fs::path&)>> kDumpers = {
+    {".ini", DumpSettings},
     {".psf", DumpProfile},
     {".mlf", DumpLibrary},
     {".mkf", [](const fs::path& p) { return DumpExport(p, false); }},
@@ -135,7 +149,7 @@ int RunDump(const std::string& file) {
     auto it = kDumpers.find(path.extension().string());
     if (it == kDumpers.end()) {
         std::cerr << "corvexctl: unknown file kind " << path.extension().string()
-                  << " (expected .psf, .mlf, .mkf or .mbf)\n";
+                  << " (expected .ini, .psf, .mlf, .mkf or .mbf)\n";
         return kExitUsage;
     }
     return it->second(path);
