@@ -10,7 +10,9 @@
 
 // A device that lives in software (the mouse emulator): the in-process transport and the
 // virtual HID bus server both serve one of these. Interfaces are known by a 16-bit id that is
-// never reused; calls come from one thread at a time (the transport serialises them).
+// never reused. A model is safe to call from several threads and may raise its events from
+// inside its own calls or from any thread; a transport therefore never holds a lock of its own
+// while it calls into the model.
 class HidDeviceModel {
   public:
     struct Interface {
