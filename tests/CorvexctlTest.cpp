@@ -75,7 +75,37 @@ TEST(Corvexctl, DumpRejectsADamagedFileWithoutWriting) {
     auto dump = Corvexctl("dump " + psf.string());
     EXPECT_EQ(dump.code, 1);
     EXPECT_NE(dump.out.find("default1.psf"), std::string::npos);
+    EXPECT_NE(dump.out.find("line "), std::string::npos) << dump.out;
     EXPECT_EQ(fs::file_size(psf), before);
+}
+
+TEST(Corvexctl, DumpReadsTheLanguageFiles) {
+    TempDir dir;
+    ASSERT_EQ(Corvexctl("init " + dir.path.string()).code, 0);
+    const struct {
+        const char* file;
+        const char* expected;
+    } cases[] = {
+        {"LanSetting.ini", "\"language\": \"EN\""},
+        {"Lan.txt", "\"0\": \"中文\""},
+        {"Lan_EN.txt", "\"texts\""},
+    };
+    for (const auto& c : cases) {
+        auto dump = Corvexctl("dump " + (dir.path / "config" / c.file).string());
+        EXPECT_EQ(dump.code, 0) << c.file << dump.out;
+        EXPECT_NE(dump.out.find(c.expected), std::string::npos) << c.file << dump.out;
+    }
+}
+
+TEST(Corvexctl, DumpNamesTheBadLineOfALanguageFile) {
+    TempDir dir;
+    ASSERT_EQ(Corvexctl("init " + dir.path.string()).code, 0);
+    auto lan = dir.path / "config" / "Lan_EN.txt";
+    std::ofstream(lan, std::ios::binary | std::ios::trunc)
+        .write("\xFF\xFE[\0S\0e\0t\0t\0i\0n\0g\0]\0\n\0" "1\0=\0A\0\n\0" "B\0\n\0", 34);
+    auto bad = Corvexctl("dump " + lan.string());
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.out.find("line 3"), std::string::npos) << bad.out;
 }
 
 TEST(Corvexctl, UsageErrorsExitTwo) {

@@ -161,6 +161,11 @@ TEST_P(DamagedFile, ResetsProfileAndRewritesItsSlotFile) {
     ASSERT_TRUE(fs::exists(slot));
     EXPECT_EQ(ReadLines(slot)[1], u"ProfileName=Third");
     EXPECT_EQ(ReadBytes(path), written); // the damaged file is left as it was
+
+    int stop = 0;
+    ProfileSettings scratch;
+    EXPECT_FALSE(ProfileFile::Read(scratch, path, &stop));
+    EXPECT_EQ(stop, static_cast<int>(std::min<size_t>(d.line, 179)) + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(

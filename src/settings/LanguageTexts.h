@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 // The 500 numbered interface texts and the font they choose.
@@ -23,6 +24,11 @@ class LanguageTexts {
 
     // Loads the language chosen by config/LanSetting.ini; true when the file was read to its end.
     bool ChangeLanguage(const std::u16string& dataFolder, float uiScale);
+
+    // Reads the texts of one language file into this object; on failure `why` names the line.
+    bool LoadTextFile(const std::filesystem::path& path, std::string* why = nullptr);
+    // The code a LanSetting.ini file selects ("EN"), empty when it selects none.
+    static std::u16string ReadLanguageCode(const std::filesystem::path& path);
 
   private:
     std::array<std::u16string, kCount> texts_;

@@ -102,11 +102,16 @@ class LineReader {
 
     // False at the end of the file, an empty line, or a line without "=" (at 0 unless allowed).
     bool Next(bool equalsMayStart = false) {
-        if (!file_.ReadString(line_))
+        int before = file_.LineNumber();
+        bool read = file_.ReadString(line_);
+        atEnd_ = file_.LineNumber() == before;
+        if (!read)
             return false;
         p_ = line_.find(u'=');
         return p_ != std::u16string::npos && (equalsMayStart || p_ != 0);
     }
+    // The line a failed read stopped at: the one read, or the missing one after the last.
+    int StopLine() const { return file_.LineNumber() + (atEnd_ ? 1 : 0); }
     std::u16string Before() const { return line_.substr(0, p_); }
     std::u16string After() const { return line_.substr(p_ + 1); }
     uint32_t HexAt(size_t offset, size_t width) const {
@@ -124,6 +129,7 @@ class LineReader {
     CStdioFileEx& file_;
     std::u16string line_;
     size_t p_ = 0;
+    bool atEnd_ = false;
 };
 
 bool ReadDpi(LineReader& r, ProfileSettings& p) {
@@ -255,12 +261,7 @@ bool Write(const ProfileSettings& p, const std::filesystem::path& path) {
     return f.Close();
 }
 
-bool Read(ProfileSettings& p, const std::filesystem::path& path) {
-    CStdioFileEx f;
-    std::u16string header;
-    if (!f.OpenForRead(path) || !f.ReadString(header) || header != u"[Setting]")
-        return false;
-    LineReader r(f);
+static bool ReadBody(LineReader& r, ProfileSettings& p) {
     for (auto& pair : p.SettingPairs) {
         if (!r.Next())
             return false;
@@ -278,6 +279,25 @@ bool Read(ProfileSettings& p, const std::filesystem::path& path) {
         if (!ReadKey(r, key))
             return false;
     return true;
+}
+
+bool Read(ProfileSettings& p, const std::filesystem::path& path, int* failedLine) {
+    CStdioFileEx f;
+    std::u16string header;
+    int stop = 0;
+    bool read = f.OpenForRead(path);
+    if (read) {
+        stop = 1;
+        read = f.ReadString(header) && header == u"[Setting]";
+    }
+    if (read) {
+        LineReader r(f);
+        read = ReadBody(r, p);
+        stop = r.StopLine();
+    }
+    if (!read && failedLine)
+        *failedLine = stop;
+    return read;
 }
 
 } // namespace ProfileFile

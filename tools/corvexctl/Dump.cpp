@@ -4,6 +4,7 @@
 #include "macro/MacroExchange.h"
 #include "macro/MacroLibraryFile.h"
 #include "macro/MacroLibraryTree.h"
+#include "settings/LanguageTexts.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileSettings.h"
 #include "settings/SettingsStore.h"
@@ -92,8 +93,9 @@ int Fail(const fs::path& path, const LoadError& error) {
 
 int DumpProfile(const fs::path& path) {
     ProfileSettings profile;
-    if (!ProfileFile::Read(profile, path))
-        return Fail(path, {0, "not a readable profile file (180 lines expected)"});
+    int line = 0;
+    if (!ProfileFile::Read(profile, path, &line))
+        return Fail(path, {line, "not a readable profile file (180 lines expected)"});
     std::cout << ProfileJson(profile).dump(2) << "\n";
     return kExitOk;
 }
@@ -134,8 +136,35 @@ int DumpExport(const fs::path& path, bool group) {
     return kExitOk;
 }
 
+int DumpLanguageTexts(const fs::path& path) {
+    LanguageTexts texts;
+    std::string why;
+    if (!texts.LoadTextFile(path, &why))
+        return Fail(path, {0, why});
+    json j = json::object();
+    for (size_t i = 0; i < LanguageTexts::kCount; ++i)
+        if (!texts.Get(i).empty())
+            j[std::to_string(i)] = ToUtf8(texts.Get(i));
+    std::cout << json{{"texts", j}}.dump(2) << "\n";
+    return kExitOk;
+}
+
+int DumpLanguageSetting(const fs::path& path) {
+    std::u16string code = LanguageTexts::ReadLanguageCode(path);
+    if (code.empty())
+        return Fail(path, {0, "\"[ChangeLanguage]\" and a language line expected"});
+    std::cout << json{{"language", ToUtf8(code)}}.dump(2) << "\n";
+    return kExitOk;
+}
+
+// The language setting shares its extension with the settings file, so it goes by name.
+const std::map<std::string, std::function<int(const fs::path&)>> kDumpersByName = {
+    {"LanSetting.ini", DumpLanguageSetting},
+};
+
 const std::map<std::string, std::function<int(const fs::path&)>> kDumpers = {
     {".ini", DumpSettings},
+    {".txt", DumpLanguageTexts},
     {".psf", DumpProfile},
     {".mlf", DumpLibrary},
     {".mkf", [](const fs::path& p) { return DumpExport(p, false); }},
@@ -146,10 +175,12 @@ const std::map<std::string, std::function<int(const fs::path&)>> kDumpers = {
 
 int RunDump(const std::string& file) {
     fs::path path(file);
+    if (auto named = kDumpersByName.find(path.filename().string()); named != kDumpersByName.end())
+        return named->second(path);
     auto it = kDumpers.find(path.extension().string());
     if (it == kDumpers.end()) {
         std::cerr << "corvexctl: unknown file kind " << path.extension().string()
-                  << " (expected .ini, .psf, .mlf, .mkf or .mbf)\n";
+                  << " (expected .ini, .txt, .psf, .mlf, .mkf or .mbf)\n";
         return kExitUsage;
     }
     return it->second(path);
