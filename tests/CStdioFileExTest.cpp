@@ -49,6 +49,13 @@ TEST(CStdioFileEx, WritesBomUtf16LeAndLineFeedsOnly) {
     EXPECT_FALSE(fs::exists(dir.path / "a.txt.tmp"));
 }
 
+TEST(CStdioFileEx, LineFeedInsideAValueKeepsTheLinesInPlace) {
+    TempDir dir;
+    auto p = dir.path / "n.txt";
+    ASSERT_TRUE(CStdioFileEx::WriteLines(p, {u"Name=two\nlines", u"Next=1"}));
+    EXPECT_EQ(ReadAll(p), (std::vector<std::u16string>{u"Name=two lines", u"Next=1"}));
+}
+
 TEST(CStdioFileEx, ReadSkipsFirstTwoBytesWhateverTheyAre) {
     TempDir dir;
     auto p = dir.path / "b.txt";

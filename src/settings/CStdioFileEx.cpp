@@ -54,8 +54,10 @@ void CStdioFileEx::WriteString(const std::u16string& line) {
         out_.push_back(static_cast<char>(c & 0xFF));
         out_.push_back(static_cast<char>(c >> 8));
     };
+    // A line feed inside a value (a typed or imported name) would shift every later line of a
+    // file that is read by position; it becomes a space.
     for (char16_t c : line)
-        put(c);
+        put(c == u'\n' ? u' ' : c);
     put(u'\n');
 }
 
