@@ -1,14 +1,8 @@
 #pragma once
 
+#include "settings/Colour.h"
+
 #include <algorithm>
-#include <cstdint>
-
-// Colours are the platform's 0x00BBGGRR references, as stored in the skins' rules.
-using Colour = uint32_t;
-
-constexpr Colour Rgb(uint8_t r, uint8_t g, uint8_t b) {
-    return Colour(r) | Colour(g) << 8 | Colour(b) << 16;
-}
 
 struct Point {
     int x = 0;

@@ -125,6 +125,13 @@ class LineReader {
     }
     std::array<uint8_t, 3> Bytes3() const { return {ByteAt(1), ByteAt(3), ByteAt(5)}; }
 
+    // Next line's value into one field; false when the line is missing or malformed.
+    bool Text(std::u16string& out) { return Next() && (out = After(), true); }
+    bool Byte(uint8_t& out) { return Next() && (out = ByteAt(1), true); }
+    bool Word(uint16_t& out) { return Next() && (out = static_cast<uint16_t>(HexAt(1, 4)), true); }
+    bool Swatch(Colour& out) { return Next() && (out = ColourAt(1), true); }
+    bool Triple(std::array<uint8_t, 3>& out) { return Next() && (out = Bytes3(), true); }
+
   private:
     CStdioFileEx& file_;
     std::u16string line_;
@@ -133,32 +140,17 @@ class LineReader {
 };
 
 bool ReadDpi(LineReader& r, ProfileSettings& p) {
-    if (!r.Next())
+    if (!r.Byte(p.DPIOffOnFlagValue))
         return false;
-    p.DPIOffOnFlagValue = r.ByteAt(1);
-    for (size_t i = 0; i < ProfileSettings::kDpiLevels; ++i) {
-        if (!r.Next())
+    for (size_t i = 0; i < ProfileSettings::kDpiLevels; ++i)
+        if (!r.Word(p.XYSettingX[i]) || !r.Word(p.XYSettingY[i]))
             return false;
-        p.XYSettingX[i] = static_cast<uint16_t>(r.HexAt(1, 4));
-        if (!r.Next())
+    if (!r.Byte(p.CurrentDPILevelValue))
+        return false;
+    for (auto& colour : p.DPILevelIndication)
+        if (!r.Swatch(colour))
             return false;
-        p.XYSettingY[i] = static_cast<uint16_t>(r.HexAt(1, 4));
-    }
-    if (!r.Next())
-        return false;
-    p.CurrentDPILevelValue = r.ByteAt(1);
-    for (auto& colour : p.DPILevelIndication) {
-        if (!r.Next())
-            return false;
-        colour = r.ColourAt(1);
-    }
-    if (!r.Next())
-        return false;
-    p.AngleSnapValue = r.ByteAt(1);
-    if (!r.Next())
-        return false;
-    p.LiftDetectionValue = r.ByteAt(1);
-    return true;
+    return r.Byte(p.AngleSnapValue) && r.Byte(p.LiftDetectionValue);
 }
 
 template <size_t N> bool ReadByteList(LineReader& r, std::array<uint8_t, N>& bytes) {
@@ -170,16 +162,8 @@ template <size_t N> bool ReadByteList(LineReader& r, std::array<uint8_t, N>& byt
 }
 
 bool ReadLighting1(LineReader& r, LightingZone& l) {
-    if (!r.Next())
-        return false;
-    l.Name = r.After();
-    if (!r.Next())
-        return false;
-    l.ModeValue = r.Bytes3();
-    if (!r.Next())
-        return false;
-    l.OffOn = r.ByteAt(1);
-    if (!ReadByteList(r, l.Speed) || !ReadByteList(r, l.Brightness) || !r.Next())
+    if (!r.Text(l.Name) || !r.Triple(l.ModeValue) || !r.Byte(l.OffOn) ||
+        !ReadByteList(r, l.Speed) || !ReadByteList(r, l.Brightness) || !r.Next())
         return false;
     constexpr size_t kSlots = LightingZone::kSlots;
     for (size_t k = 0; k < LightingZone::kEffects * kSlots; ++k)
@@ -192,35 +176,13 @@ bool ReadLighting1(LineReader& r, LightingZone& l) {
 }
 
 bool ReadLighting2(LineReader& r, SimpleLightingZone& l) {
-    if (!r.Next())
-        return false;
-    l.Name = r.After();
-    if (!r.Next())
-        return false;
-    l.ModeValue = r.Bytes3();
-    uint8_t* bytes[] = {&l.OffOn, &l.Speed, &l.Brightness};
-    for (uint8_t* b : bytes) {
-        if (!r.Next())
-            return false;
-        *b = r.ByteAt(1);
-    }
-    if (!r.Next())
-        return false;
-    l.FixedColor = r.ColourAt(1);
-    return true;
+    return r.Text(l.Name) && r.Triple(l.ModeValue) && r.Byte(l.OffOn) && r.Byte(l.Speed) &&
+           r.Byte(l.Brightness) && r.Swatch(l.FixedColor);
 }
 
 bool ReadKey(LineReader& r, KeyAssignment& k) {
-    if (!r.Next())
-        return false;
-    k.Name = r.After();
-    if (!r.Next())
-        return false;
-    k.URL = r.After();
-    if (!r.Next())
-        return false;
-    k.Value.bytes = r.Bytes3();
-    if (!r.Next() || r.After().empty())
+    if (!r.Text(k.Name) || !r.Text(k.URL) || !r.Triple(k.Value.bytes) || !r.Next() ||
+        r.After().empty())
         return false;
     k.MacroKeyIndex = static_cast<uint32_t>(TextFormat::ParseDec(r.After()));
     if (!r.Next(true))
@@ -267,13 +229,8 @@ static bool ReadBody(LineReader& r, ProfileSettings& p) {
             return false;
         pair = {r.Before(), r.After()};
     }
-    if (!ReadDpi(r, p) || !r.Next())
-        return false;
-    p.PollingRateName = r.After();
-    if (!r.Next())
-        return false;
-    p.PollingRateValue = r.Bytes3();
-    if (!ReadLighting1(r, p.Lighting1) || !ReadLighting2(r, p.Lighting2))
+    if (!ReadDpi(r, p) || !r.Text(p.PollingRateName) || !r.Triple(p.PollingRateValue) ||
+        !ReadLighting1(r, p.Lighting1) || !ReadLighting2(r, p.Lighting2))
         return false;
     for (auto& key : p.Keys)
         if (!ReadKey(r, key))

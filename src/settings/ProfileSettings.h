@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/Colour.h"
 #include "settings/DpiResetSteps.h"
 #include "settings/KeyAssignment.h"
 
@@ -10,11 +11,6 @@
 
 class LanguageTexts;
 
-// Red in bits 0-7, green 8-15, blue 16-23.
-using Colour = uint32_t;
-constexpr Colour Rgb(uint8_t r, uint8_t g, uint8_t b) {
-    return r | (g << 8) | (b << 16);
-}
 
 struct TextPair {
     std::u16string key;
