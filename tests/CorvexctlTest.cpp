@@ -102,7 +102,10 @@ TEST(Corvexctl, DumpNamesTheBadLineOfALanguageFile) {
     ASSERT_EQ(Corvexctl("init " + dir.path.string()).code, 0);
     auto lan = dir.path / "config" / "Lan_EN.txt";
     std::ofstream(lan, std::ios::binary | std::ios::trunc)
-        .write("\xFF\xFE[\0S\0e\0t\0t\0i\0n\0g\0]\0\n\0" "1\0=\0A\0\n\0" "B\0\n\0", 34);
+        .write("\xFF\xFE[\0S\0e\0t\0t\0i\0n\0g\0]\0\n\0"
+               "1\0=\0A\0\n\0"
+               "B\0\n\0",
+               34);
     auto bad = Corvexctl("dump " + lan.string());
     EXPECT_EQ(bad.code, 1);
     EXPECT_NE(bad.out.find("line 3"), std::string::npos) << bad.out;

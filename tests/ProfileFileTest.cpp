@@ -11,13 +11,7 @@ namespace {
 
 using namespace settings_test;
 
-struct ProfileFileTest : ::testing::Test {
-    TempDataFolder data;
-    LanguageTexts texts;
-    ProfileTable table;
-    SettingsStore settings{data.folder};
-    ProfileFiles files{table, settings, texts};
-
+struct ProfileFileTest : ::testing::Test, ProfileWorld {
     ProfileFileTest() {
         texts.Set(87, u"Third");
         texts.Set(20, u"Left");

@@ -10,13 +10,7 @@ namespace {
 
 using namespace settings_test;
 
-struct SettingsStoreTest : ::testing::Test {
-    TempDataFolder data;
-    LanguageTexts texts;
-    ProfileTable table;
-    SettingsStore settings{data.folder};
-    ProfileFiles files{table, settings, texts};
-
+struct SettingsStoreTest : ::testing::Test, ProfileWorld {
     fs::path Ini() const { return data.Config(u"config.ini"); }
     fs::path Slot(int i) const {
         return data.Config(u"default" + std::u16string(1, char16_t(u'0' + i)) + u".psf");

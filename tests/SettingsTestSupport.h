@@ -2,6 +2,10 @@
 
 #include "settings/CStdioFileEx.h"
 #include "settings/DataFolder.h"
+#include "settings/LanguageTexts.h"
+#include "settings/ProfileFiles.h"
+#include "settings/ProfileTable.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -57,5 +61,14 @@ inline std::vector<std::u16string> ReadLines(const fs::path& p) {
 inline void WriteLines(const fs::path& p, const std::vector<std::u16string>& lines) {
     ASSERT_TRUE(CStdioFileEx::WriteLines(p, lines));
 }
+
+// The process-wide settings objects over a fresh data folder, as the program builds them.
+struct ProfileWorld {
+    TempDataFolder data;
+    LanguageTexts texts;
+    ProfileTable table;
+    SettingsStore settings{data.folder};
+    ProfileFiles files{table, settings, texts};
+};
 
 } // namespace settings_test
