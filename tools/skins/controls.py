@@ -186,7 +186,7 @@ def record_button(recording):
 def window_glyph(kind, hover):
     p = Pic(15, 15)
     if hover:
-        p.rect((0, 0, 15, 15), fill=(200, 60, 52) if kind == "exit" else ACCENT_DEEP, radius=RADIUS)
+        p.rect((0, 0, 15, 15), fill=ACCENT_DEEP, outline=ACCENT, radius=RADIUS)
     colour = WHITE if hover else GREY
     if kind == "exit":
         p.line([(4, 4), (11, 11)], colour, 1.5)

@@ -2,7 +2,7 @@
 
 import math
 
-from skinlib import (ACCENT, ACCENT_DEEP, ACCENT_LIGHT, COND_BOLD, DIM, EDGE, EDGE_HOVER, FILL, GREY, SANS_BOLD,
+from skinlib import (ACCENT, ACCENT_LIGHT, COND_BOLD, DIM, EDGE, EDGE_HOVER, FILL, GREY, SANS_BOLD,
                      WHITE, Pic, mix, rgba)
 
 DISC = (16, 18, 21)
@@ -20,8 +20,7 @@ def status_wired():
     p = status_plate()
     # A USB plug with its cable coming up from below.
     p.rect((18, 13, 32, 24), outline=ACCENT, width=1.5, radius=1.5)
-    p.rect((21, 16.5, 24, 19), fill=ACCENT)
-    p.rect((26, 16.5, 29, 19), fill=ACCENT)
+    p.rect((21, 16, 29, 18.5), fill=ACCENT)
     p.rect((16, 24, 34, 31), fill=ACCENT, radius=2)
     p.rect((23.5, 31, 26.5, 40), fill=ACCENT)
     return p

@@ -130,7 +130,12 @@ def side_view():
     p = Pic(SIZE, SIZE)
     body = spline(SIDE)
     p.glow(lambda g: g.polygon(body, fill=rgba(ACCENT, 60)), 14)
+    # The wheel shows above the shell at the front; the shell covers its lower half.
+    p.rect((146, 150, 184, 172), fill=(26, 28, 32), outline=PART_EDGE, radius=10)
     shaded_shell(p, body, SHELL_TOP, SHELL_BOTTOM, (150, 150, 330, 230))
+    rear = spline([(318, 176), (340, 206), (348, 240), (344, 270)], closed=False)
+    p.glow(lambda g: g.line(rear, ACCENT, 4), 4, 0.8)
+    p.line(rear, mix(ACCENT, (255, 255, 255), 0.2), 1.5)
     # Button seam along the top, the wheel peeking out at the front, the skate line.
     seam = spline([(62, 224), (110, 196), (168, 172), (218, 158)], closed=False)
     p.line(seam, SEAM, 2)
