@@ -210,6 +210,7 @@ def _states(stem, make, suffixes, what, chosen=False):
 
 
 NR_OV = [("nr", NORMAL, "normal"), ("ov", HOVER, "hover and pressed")]
+NR_OPEN = [("nr", NORMAL, "normal"), ("ov", HOVER, "hover and while its list is open")]
 NR_OV_DN = [("nr", NORMAL, "normal"), ("ov", HOVER, "hover"), ("dn", PRESSED, "checked")]
 
 
@@ -218,8 +219,8 @@ def pictures():
     out += _states("button1", lambda s: push_button(230, 25, s), NR_OV, "macro manager button")
     out += _states("button2", lambda s: push_button(69, 20, s), NR_OV, "text button of the dialogs")
     out += [("skins/button4_nr.png", push_button(215, 45, NORMAL).result(), "mouse settings button", False)]
-    out += _states("combo2", lambda s: combo(162, 21, s), NR_OV, "button assignment field with drop-down mark")
-    out += _states("combo3", lambda s: combo(189, 25, s), NR_OV, "lighting effect field with drop-down mark")
+    out += _states("combo2", lambda s: combo(162, 21, s), NR_OPEN, "button assignment field with drop-down mark")
+    out += _states("combo3", lambda s: combo(189, 25, s), NR_OPEN, "lighting effect field with drop-down mark")
     for stem, sub in (("menu", False), ("menusub", True)):
         what = "popup row opening a sub-list" if sub else "popup row"
         out.append((f"skins/{stem}_nr.png", menu_row(160, 22, False, sub).result(), what + ", normal", False))

@@ -187,20 +187,25 @@ def scroll_arrow(up):
     return p
 
 
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
 def program_icon(size=256):
-    p = Pic(size, size, ss=2)
+    """A mouse outline on a dark tile; small sizes get heavier lines so they survive."""
+    p = Pic(size, size, ss=2 if size >= 128 else 8)
     k = size / 256
-    p.rect((8 * k, 8 * k, 248 * k, 248 * k), fill=(16, 18, 22), outline=(50, 56, 64), width=4 * k, radius=48 * k)
+    line = max(7 * k, 1.6)
+    p.rect((8 * k, 8 * k, 248 * k, 248 * k), fill=(16, 18, 22), outline=(50, 56, 64), width=max(4 * k, 1), radius=48 * k)
     body = [(128, 40), (170, 52), (188, 100), (190, 170), (172, 212), (128, 226), (84, 212), (66, 170), (68, 100),
             (86, 52)]
     body = [(x * k, y * k) for x, y in body]
     p.glow(lambda g: g.polygon(body, fill=rgba(ACCENT, 200)), 10 * k)
     p.polygon(body, fill=(26, 30, 36))
-    p.line(body + [body[0]], ACCENT, 7 * k)
-    p.line([(128 * k, 44 * k), (128 * k, 112 * k)], ACCENT, 6 * k)
-    p.line([(72 * k, 112 * k), (184 * k, 112 * k)], ACCENT, 6 * k)
+    p.line(body + [body[0]], ACCENT, line)
+    p.line([(128 * k, 44 * k), (128 * k, 112 * k)], ACCENT, line * 0.85)
+    p.line([(72 * k, 112 * k), (184 * k, 112 * k)], ACCENT, line * 0.85)
     p.rect((118 * k, 64 * k, 138 * k, 96 * k), fill=ACCENT_LIGHT, radius=10 * k)
-    return p
+    return p.result()
 
 
 def word_mark(w, h, text, size):
@@ -242,9 +247,9 @@ def pictures():
     out.append(("skins/macro_up.png", step_icon("up").result(), "release step", True))
     out.append(("res/188.png", scroll_arrow(True).result(), "scroll bar up arrow: normal, hovered, pressed", True))
     out.append(("res/187.png", scroll_arrow(False).result(), "scroll bar down arrow: normal, hovered, pressed", True))
-    icon = program_icon().result()
-    out.append(("res/128.png", icon, "program and tray icon", False))
-    out.append(("res/128.ico", icon, "program and tray icon, 16 to 256 pixels", False))
+    out.append(("res/128.png", program_icon(), "program and tray icon", False))
+    out.append(("res/128.ico", [program_icon(s) for s in ICON_SIZES],
+                "program and tray icon, 16 to 256 pixels, each size drawn on its own", False))
     out.append(("skins/device name.png", word_mark(170, 24, "CORVEX", 13).result(), "device name artwork", True))
     out.append(("skins/Logo pic.png", logo().result(), "logo", True))
     return out
