@@ -85,6 +85,7 @@ def panel_frame():
 
 def pictures():
     return [
-        ("res/364.bmp", background(), "main window background: panels and header bands of the left column, the right column's rail, rings behind the mouse", False),
+        ("res/364.bmp", background(), "main window background: panels and header bands of the left column, "
+         "the right column's rail, rings behind the mouse", False),
         ("skins/Frame_Lighting_Setting.bmp", panel_frame(), "panel frame stretched into every panel", False),
     ]

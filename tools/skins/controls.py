@@ -48,11 +48,10 @@ def combo(w, h, state):
 
 
 def menu_row(w, h, hover, sub):
-    p = Pic(w, h, bg=(38, 62, 80) if hover else (20, 22, 25))
+    p = Pic(w, h, bg=(22, 58, 82) if hover else (20, 22, 25))
     if hover:
-        p.rect((0, 0, w, h), fill=(22, 58, 82))
         p.rect((0, 0, 2, h), fill=ACCENT)
-    p.rect((0, h - 1, w, h), fill=(30, 33, 37) if not hover else (30, 80, 110))
+    p.rect((0, h - 1, w, h), fill=(30, 80, 110) if hover else (30, 33, 37))
     if sub:
         chevron_right(p, w - 10, h / 2, WHITE if hover else DIM)
     return p
@@ -85,7 +84,8 @@ def check_box(size, state):
     if state == PRESSED:
         p.rect((0, 0, size, size), fill=ACCENT, radius=r)
         k = size / 15
-        p.line([(3.5 * k, 7.8 * k), (6.2 * k, 10.6 * k), (11.5 * k, 4.4 * k)], (10, 22, 32), 2 * k if size > 12 else 1.6)
+        tick = [(3.5 * k, 7.8 * k), (6.2 * k, 10.6 * k), (11.5 * k, 4.4 * k)]
+        p.line(tick, (10, 22, 32), 2 * k if size > 12 else 1.6)
         return p
     fill, edge = FACE[state]
     p.rect((0, 0, size, size), fill=(14, 15, 17), outline=edge, radius=r)

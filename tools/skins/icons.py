@@ -69,7 +69,8 @@ def battery(kind):
     if kind == "charging":
         for y in range(10, 57, 8):
             p.line([(FILL_AREA[0], y + 4), (FILL_AREA[2], y)], mix(ACCENT_LIGHT, (255, 255, 255), 0.35), 2)
-    p.rect((FILL_AREA[0] + 2, FILL_AREA[1] + 2, FILL_AREA[0] + 3, FILL_AREA[3] - 2), fill=mix(colour, (255, 255, 255), 0.3))
+    x0, y0, _, y1 = FILL_AREA
+    p.rect((x0 + 2, y0 + 2, x0 + 3, y1 - 2), fill=mix(colour, (255, 255, 255), 0.3))
     return p
 
 
@@ -195,7 +196,8 @@ def program_icon(size=256):
     p = Pic(size, size, ss=2 if size >= 128 else 8)
     k = size / 256
     line = max(7 * k, 1.6)
-    p.rect((8 * k, 8 * k, 248 * k, 248 * k), fill=(16, 18, 22), outline=(50, 56, 64), width=max(4 * k, 1), radius=48 * k)
+    tile = (8 * k, 8 * k, 248 * k, 248 * k)
+    p.rect(tile, fill=(16, 18, 22), outline=(50, 56, 64), width=max(4 * k, 1), radius=48 * k)
     body = [(128, 40), (170, 52), (188, 100), (190, 170), (172, 212), (128, 226), (84, 212), (66, 170), (68, 100),
             (86, 52)]
     body = [(x * k, y * k) for x, y in body]
@@ -239,7 +241,8 @@ def pictures():
                     f"power dial with wedge {i} ({DIAL_VALUES[i]} min) lit", False))
     for rate in (125, 250, 500, 1000):
         out.append((f"skins/{rate}hz_nr.png", rate_tile(rate, False).result(), f"{rate} Hz tile", False))
-        out.append((f"skins/{rate}hz_dn.png", rate_tile(rate, True).result(), f"{rate} Hz tile, hover and selected", False))
+        out.append((f"skins/{rate}hz_dn.png", rate_tile(rate, True).result(),
+                    f"{rate} Hz tile, hover and selected", False))
     out.append(("skins/foldr_open.png", folder(True).result(), "folder, expanded", True))
     out.append(("skins/foldr_close.png", folder(False).result(), "folder, collapsed", True))
     out.append(("skins/macro_time.png", step_icon("time").result(), "delay step", True))

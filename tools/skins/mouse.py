@@ -67,7 +67,6 @@ def shaded_shell(p, outline, top, bottom, highlight):
     hi.glow(lambda g: g.ellipse(highlight, fill=(255, 255, 255, 30)), 28)
     shell.alpha_composite(hi.im)
     p.im.paste(shell, (0, 0), mask.im.getchannel("A"))
-    p.polygon(outline, outline=None)
     p.line(outline + [outline[0]], SHELL_EDGE, 1.5)
 
 

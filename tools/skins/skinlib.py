@@ -41,6 +41,11 @@ def mix(a, b, t):
     return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
+def _c(colour):
+    """Colours may be given as RGB or RGBA; None stays None."""
+    return rgba(colour) if colour and len(colour) == 3 else colour
+
+
 def font(name, size, ss=SS):
     return ImageFont.truetype(FONT_DIR + name, round(size * ss))
 
@@ -50,7 +55,7 @@ class Pic:
 
     def __init__(self, w, h, bg=(0, 0, 0, 0), ss=SS):
         self.w, self.h, self.ss = w, h, ss
-        self.im = Image.new("RGBA", (w * ss, h * ss), rgba(bg, bg[3] if len(bg) > 3 else 255))
+        self.im = Image.new("RGBA", (w * ss, h * ss), _c(bg))
         self.d = ImageDraw.Draw(self.im)
 
     def _box(self, box):
@@ -65,44 +70,33 @@ class Pic:
         return max(1, round(width * self.ss))
 
     def rect(self, box, fill=None, outline=None, width=LINE, radius=0):
-        fill = rgba(fill) if fill and len(fill) == 3 else fill
-        outline = rgba(outline) if outline and len(outline) == 3 else outline
         if radius:
-            self.d.rounded_rectangle(self._box(box), radius * self.ss, fill=fill, outline=outline, width=self._w(width))
+            self.d.rounded_rectangle(self._box(box), radius * self.ss, fill=_c(fill), outline=_c(outline),
+                                     width=self._w(width))
         else:
-            self.d.rectangle(self._box(box), fill=fill, outline=outline, width=self._w(width))
+            self.d.rectangle(self._box(box), fill=_c(fill), outline=_c(outline), width=self._w(width))
 
     def ellipse(self, box, fill=None, outline=None, width=LINE):
-        fill = rgba(fill) if fill and len(fill) == 3 else fill
-        outline = rgba(outline) if outline and len(outline) == 3 else outline
-        self.d.ellipse(self._box(box), fill=fill, outline=outline, width=self._w(width))
+        self.d.ellipse(self._box(box), fill=_c(fill), outline=_c(outline), width=self._w(width))
 
     def circle(self, cx, cy, r, fill=None, outline=None, width=LINE):
         self.ellipse((cx - r, cy - r, cx + r, cy + r), fill, outline, width)
 
     def polygon(self, pts, fill=None, outline=None):
-        fill = rgba(fill) if fill and len(fill) == 3 else fill
-        outline = rgba(outline) if outline and len(outline) == 3 else outline
-        self.d.polygon(self._pts(pts), fill=fill, outline=outline)
+        self.d.polygon(self._pts(pts), fill=_c(fill), outline=_c(outline))
 
     def line(self, pts, colour, width=LINE):
-        colour = rgba(colour) if len(colour) == 3 else colour
-        self.d.line(self._pts(pts), fill=colour, width=self._w(width), joint="curve")
+        self.d.line(self._pts(pts), fill=_c(colour), width=self._w(width), joint="curve")
 
     def arc(self, box, start, end, colour, width=LINE):
-        colour = rgba(colour) if len(colour) == 3 else colour
-        self.d.arc(self._box(box), start, end, fill=colour, width=self._w(width))
+        self.d.arc(self._box(box), start, end, fill=_c(colour), width=self._w(width))
 
     def pieslice(self, box, start, end, fill):
-        self.d.pieslice(self._box(box), start, end, fill=rgba(fill) if len(fill) == 3 else fill)
+        self.d.pieslice(self._box(box), start, end, fill=_c(fill))
 
     def text(self, xy, s, fnt_name, size, colour, anchor="mm"):
-        colour = rgba(colour) if len(colour) == 3 else colour
-        self.d.text((xy[0] * self.ss, xy[1] * self.ss), s, font=font(fnt_name, size, self.ss), fill=colour, anchor=anchor)
-
-    def paste(self, other, xy=(0, 0)):
-        """Composites another Pic of the same supersampling at a final-pixel offset."""
-        self.im.alpha_composite(other.im, (round(xy[0] * self.ss), round(xy[1] * self.ss)))
+        at = (xy[0] * self.ss, xy[1] * self.ss)
+        self.d.text(at, s, font=font(fnt_name, size, self.ss), fill=_c(colour), anchor=anchor)
 
     def glow(self, draw, radius, alpha=1.0):
         """Draws onto a separate layer with draw(layer), blurs it and composites it on top."""
