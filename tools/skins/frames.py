@@ -15,8 +15,12 @@ BAND = 24
 PROGRESS_TOP, PROGRESS_BOTTOM = 66, 78
 
 
-def dialog_frame(w, h, seed, band=BAND):
+def dialog_frame(w, h, seed, band=BAND, wells=(), panels=()):
     p = Pic(w, h, bg=DIALOG)
+    for box in panels:
+        p.rect(box, fill=(21, 23, 26), outline=(38, 41, 46), radius=3)
+    for box in wells:
+        p.rect(box, fill=(11, 12, 14), outline=(42, 46, 52))
     p.rect((0, 0, w, band), fill=TITLE)
     p.rect((1, band, w - 1, band + 1), fill=mix(ACCENT, DIALOG, 0.6))
     p.rect((1, band, 64, band + 1), fill=ACCENT)
@@ -109,13 +113,18 @@ DIALOGS = [
     ("Frame_launch", 429, 140, "frame of the quick launch dialog"),
 ]
 CHOSEN = {"Frame_warning", "Frame_DPI", "Frame_DPI_Sync"}
+# The macro manager's two lists with their scroll bars sit in wells; its settings in a panel.
+LAYOUT = {
+    "Frame_Macro_Manager": {"band": 22, "wells": [(23, 52, 189, 325), (188, 52, 354, 325)],
+                            "panels": [(360, 44, 516, 322)]},
+}
 
 
 def pictures():
     out = []
     for seed, (stem, w, h, what) in enumerate(DIALOGS):
-        band = 22 if stem == "Frame_Macro_Manager" else BAND
-        out.append((f"skins/{stem}.bmp", to_bmp24(dialog_frame(w, h, seed + 10, band)), what, stem in CHOSEN))
+        frame = dialog_frame(w, h, seed + 10, **LAYOUT.get(stem, {}))
+        out.append((f"skins/{stem}.bmp", to_bmp24(frame), what, stem in CHOSEN))
     out.append(("skins/Frame_progress_nr.bmp", progress_frame(False), "progress dialog frame with the empty track",
                 False))
     out.append(("skins/Frame_progress_ov.bmp", progress_frame(True),
