@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test, plain and under ASan+UBSan.
+# Sets up, builds and runs every test: plainly, under ASan+UBSan, and the threaded tests under TSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-for preset in default asan; do
+for preset in default asan tsan; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
