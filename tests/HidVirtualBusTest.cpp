@@ -35,10 +35,10 @@ class HidVirtualBus : public ::testing::Test {
     // travels behind it on the same connection.
     void Sync(HidHandle& handle) { handle.GetFeature(0x77, 2); }
 
+    ChangeRecorder changes; // outlives the bus that calls it
     FakeDeviceModel model;
     VirtualHidServer server{model};
     std::unique_ptr<VirtualHidBus> bus;
-    ChangeRecorder changes;
 };
 
 TEST_F(HidVirtualBus, EnumeratesInIdOrderWithEveryField) {
@@ -205,10 +205,10 @@ class HidVirtualBusRaw : public ::testing::Test {
         return handle;
     }
 
+    ChangeRecorder changes; // outlives the bus that calls it
     RawDevice device;
     std::unique_ptr<VirtualHidBus> bus;
     std::unique_ptr<RawPeer> peer;
-    ChangeRecorder changes;
 };
 
 TEST_F(HidVirtualBusRaw, UnknownMessageTypesAreSkipped) {

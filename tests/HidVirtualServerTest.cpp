@@ -132,6 +132,14 @@ TEST_F(HidVirtualServer, StopEndsTheConnection) {
     model.Send(2, {0x04}); // no server any more: nothing to call
 }
 
+TEST_F(HidVirtualServer, ServesAgainAfterARestart) {
+    server.Stop();
+    ASSERT_TRUE(server.Start(0, nullptr));
+    auto host = ConnectHost();
+    EXPECT_EQ(Greeting(*host), (std::vector<uint16_t>{2, 5}));
+    EXPECT_EQ(Status(*host, Open{1, 2}), 0);
+}
+
 TEST(HidVirtualServerStart, PortInUseIsAnError) {
     FakeDeviceModel model;
     VirtualHidServer first(model), second(model);

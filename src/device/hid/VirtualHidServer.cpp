@@ -58,6 +58,7 @@ void VirtualHidServer::Stop() {
     }
     wake_.Wake();
     thread_.join();
+    wake_.Clear();
     model_.SetEvents({});
     CloseFd(listenFd_);
 }

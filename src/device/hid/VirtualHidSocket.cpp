@@ -111,4 +111,10 @@ void WakePipe::Wake() {
     [[maybe_unused]] ssize_t n = write(fds_[1], &b, 1);
 }
 
+void WakePipe::Clear() {
+    uint8_t buf[64];
+    while (read(fds_[0], buf, sizeof buf) > 0) {
+    }
+}
+
 } // namespace VirtualHid

@@ -32,6 +32,8 @@ class WakePipe {
     WakePipe& operator=(const WakePipe&) = delete;
     int ReadFd() const { return fds_[0]; }
     void Wake();
+    // Takes back every wake so the pipe can serve again.
+    void Clear();
 
   private:
     int fds_[2] = {-1, -1};
