@@ -162,6 +162,28 @@ TEST_F(HidVirtualBus, ClosingAHandleLetsTheDeviceKnow) {
     EXPECT_TRUE(second->SetFeature(Frame(6, 1, 32))) << "still open once";
 }
 
+TEST(HidVirtualBusLifetime, AListenerMayDropTheBusOnConnectionLoss) {
+    FakeDeviceModel model;
+    VirtualHidServer server(model);
+    ASSERT_TRUE(server.Start(0, nullptr));
+    auto bus = VirtualHidBus::Connect("127.0.0.1:" + std::to_string(server.Port()), nullptr);
+    ASSERT_TRUE(bus);
+    bus->Enumerate();
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool dropped = false;
+    bus->SetChangeListener([&](HidChange) {
+        std::lock_guard lock(mutex);
+        bus.reset();
+        dropped = true;
+        cv.notify_all();
+    });
+    server.Stop();
+    std::unique_lock lock(mutex);
+    EXPECT_TRUE(cv.wait_for(lock, std::chrono::seconds(5), [&] { return dropped; }));
+    EXPECT_FALSE(bus);
+}
+
 TEST(HidVirtualBusConnect, RefusesOtherHostsAndBadPorts) {
     for (auto address :
          {"192.168.1.10:5000", "example.com:5000", "127.0.0.2:5000", "[::1]:5000", "0.0.0.0:5000",

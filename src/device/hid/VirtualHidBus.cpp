@@ -291,7 +291,11 @@ VirtualHidBus::~VirtualHidBus() {
         link_->closing = true;
     }
     shutdown(link_->fd, SHUT_RDWR);
-    receiver_.join();
+    // A listener may drop the bus on the receiving thread; the link outlives it there.
+    if (receiver_.get_id() == std::this_thread::get_id())
+        receiver_.detach();
+    else
+        receiver_.join();
 }
 
 std::vector<HidInterfaceInfo> VirtualHidBus::Enumerate() {
