@@ -1,6 +1,7 @@
+#include "CorvexctlRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -8,25 +9,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Run {
-    int code;
-    std::string out;
-};
-
-Run Corvexctl(const std::string& args) {
-    std::string cmd = std::string(CORVEXCTL_PATH) + " " + args + " 2>&1";
-    Run r{-1, {}};
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (!pipe)
-        return r;
-    char buf[4096];
-    while (size_t n = fread(buf, 1, sizeof buf, pipe))
-        r.out.append(buf, n);
-    int status = pclose(pipe);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 struct TempDir {
     fs::path path = fs::temp_directory_path() /

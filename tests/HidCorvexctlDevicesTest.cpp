@@ -1,31 +1,12 @@
 #include "device/hid/VirtualHidServer.h"
 
-#include <gtest/gtest.h>
+#include "CorvexctlRunner.h"
 
-#include <cstdio>
-#include <sys/wait.h>
+#include <gtest/gtest.h>
 
 #include "HidVirtualTestSupport.h"
 
 namespace {
-
-struct Run {
-    int code = -1;
-    std::string out;
-};
-
-Run Corvexctl(const std::string& args) {
-    Run r;
-    FILE* pipe = popen((std::string(CORVEXCTL_PATH) + " " + args + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return r;
-    char buf[4096];
-    while (size_t n = fread(buf, 1, sizeof buf, pipe))
-        r.out.append(buf, n);
-    int status = pclose(pipe);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 TEST(HidCorvexctlDevices, ListsTheInterfacesOfEachKindOnTheVirtualBus) {
     FakeDeviceModel model;
