@@ -133,12 +133,12 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {0x01, "SetButtonTable", 2, Buttons},    {0x02, "SetDpiLevels", 2, DpiLevels},
-    {0x03, "SetDpiColours", 1, DpiColours},  {0x04, "SetPollingRate", 1, PollingRate},
-    {0x05, "SetLiftOff", 1, LiftOff},        {0x06, "SetLighting", 1, Lighting},
+    {0x01, "SetButtonTable", 2, Buttons},       {0x02, "SetDpiLevels", 2, DpiLevels},
+    {0x03, "SetDpiColours", 1, DpiColours},     {0x04, "SetPollingRate", 1, PollingRate},
+    {0x05, "SetLiftOff", 1, LiftOff},           {0x06, "SetLighting", 1, Lighting},
     {0x07, "SetPowerOptions", 1, PowerOptions}, {0x08, "SetMotionOptions", 1, MotionOptions},
-    {0x09, "SetDebounce", 1, Debounce},      {0x0A, "SwitchProfile", 1, SwitchProfile},
-    {0x0F, "FactoryReset", 1, FactoryReset}, {0x10, "MacroData", 1, MacroData},
+    {0x09, "SetDebounce", 1, Debounce},         {0x0A, "SwitchProfile", 1, SwitchProfile},
+    {0x0F, "FactoryReset", 1, FactoryReset},    {0x10, "MacroData", 1, MacroData},
     {0x11, "MacroBegin", 1, MacroBegin},
 };
 

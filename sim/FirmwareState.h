@@ -7,7 +7,7 @@
 // One macro slot as the MacroData frames filled it: step bytes in chunk order.
 struct MacroSlot {
     bool written = false;
-    uint8_t chunkCount = 0;    // the count the frames announced
+    uint8_t chunkCount = 0; // the count the frames announced
     uint8_t chunksReceived = 0;
     std::vector<uint8_t> steps;
 };

@@ -80,8 +80,9 @@ bool MouseEmulator::Plug(MouseConnection kind) {
     Link& link = LinkOf(kind);
     if (link.plugged)
         return false;
-    link = Link{true, nextId_, static_cast<uint16_t>(nextId_ + 1),
-                static_cast<uint16_t>(nextId_ + 2), {}, {}};
+    link =
+        Link{true, nextId_, static_cast<uint16_t>(nextId_ + 1), static_cast<uint16_t>(nextId_ + 2),
+             {},   {}};
     nextId_ = static_cast<uint16_t>(nextId_ + 3);
     if (kind == MouseConnection::Receiver)
         status_.online = true;
@@ -391,8 +392,8 @@ bool MouseEmulator::Tick(uint32_t& elapsed, uint32_t interval, uint32_t ms) {
 
 void MouseEmulator::Advance(uint32_t ms) {
     Lock lock(mutex_);
-    const uint32_t battery = status_.charge == 1 ? options_.chargeIntervalMs
-                                                 : options_.drainIntervalMs;
+    const uint32_t battery =
+        status_.charge == 1 ? options_.chargeIntervalMs : options_.drainIntervalMs;
     for (uint32_t step = ms; status_.charge != 2 && Tick(batteryElapsed_, battery, step); step = 0)
         if (BatteryStep())
             ReportAll();

@@ -16,11 +16,11 @@
 
 // The mouse's own state that it reports but no command sets.
 struct MouseStatus {
-    uint8_t battery = 100;  // percent
-    uint8_t charge = 0;     // 1 charging, 2 full, 0 not charging
-    uint8_t rateClass = 8;  // 1, 4 or 8
-    uint8_t sensor = 0x95;  // identifier of the sensor it carries
-    bool online = true;     // the mouse behind the receiver answers
+    uint8_t battery = 100; // percent
+    uint8_t charge = 0;    // 1 charging, 2 full, 0 not charging
+    uint8_t rateClass = 8; // 1, 4 or 8
+    uint8_t sensor = 0x95; // identifier of the sensor it carries
+    bool online = true;    // the mouse behind the receiver answers
 };
 
 // A firmware model of the mouse: it takes the command frames the program sends, keeps what they

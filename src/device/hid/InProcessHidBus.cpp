@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kPrefix = "inproc:";
 
-std::string PathOf(uint16_t id) { return std::string(kPrefix) + std::to_string(id); }
+std::string PathOf(uint16_t id) {
+    return std::string(kPrefix) + std::to_string(id);
+}
 
 std::optional<uint16_t> IdOf(const std::string& path) {
     if (!path.starts_with(kPrefix))
@@ -176,7 +178,9 @@ InProcessHidBus::InProcessHidBus(HidDeviceModel& model) : core_(std::make_shared
     model.SetEvents(std::move(events));
 }
 
-InProcessHidBus::~InProcessHidBus() { core_->model.SetEvents({}); }
+InProcessHidBus::~InProcessHidBus() {
+    core_->model.SetEvents({});
+}
 
 std::vector<HidInterfaceInfo> InProcessHidBus::Enumerate() {
     std::vector<HidInterfaceInfo> list;
