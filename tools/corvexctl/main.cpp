@@ -5,8 +5,14 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    CLI::App app{"corvexctl: inspect and prepare Corvex data files"};
+    CLI::App app{"corvexctl: inspect and prepare Corvex data files and devices"};
     app.require_subcommand(1);
+    app.fallthrough();
+
+    std::string virtualDevice;
+    app.add_option(
+        "--virtual-device", virtualDevice,
+        "use the virtual HID bus at HOST:PORT (127.0.0.1 or localhost) instead of hidraw");
 
     std::string initDir;
     auto* init =
@@ -18,6 +24,9 @@ int main(int argc, char** argv) {
         "dump", "print a settings, profile, language, library or macro file as JSON");
     dump->add_option("FILE", dumpFile, "file to read")->required();
 
+    auto* devices =
+        app.add_subcommand("devices", "list the mouse's HID interfaces for each connection kind");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -28,5 +37,7 @@ int main(int argc, char** argv) {
     }
     if (*init)
         return RunInit(initDir);
+    if (*devices)
+        return RunDevices(virtualDevice);
     return RunDump(dumpFile);
 }
