@@ -92,9 +92,8 @@ const std::vector<SimScript::CommandEntry>& SimScript::Commands() {
         {"launch", "N", "ask for the program of button N (1-16), then 0", 1, 1, &SimScript::Launch},
         {"nak", "N|all|0", "drop the next N frames, all frames, or none", 1, 1, &SimScript::Nak},
         {"garbage", "[random|id|short|foreign]",
-         "send random bytes (default), a wrong report id, a short report, or a report on the "
-         "interface the program must ignore",
-         0, 1, &SimScript::Garbage},
+         "random bytes, wrong report id, short report, report on the ignored interface", 0, 1,
+         &SimScript::Garbage},
         {"fail-read", "", "fail the next acknowledgement read", 0, 0, &SimScript::FailRead},
         {"macro-unplug", "cable|receiver|ble K", "unplug after K more macro data frames", 2, 2,
          &SimScript::MacroUnplug},
