@@ -9,27 +9,11 @@ namespace {
 using simtest::Iota;
 using simtest::MakeFrame;
 
-class SimMouseEmulator : public testing::Test {
+class SimMouseEmulator : public simtest::CableMouse {
   protected:
-    void SetUp() override {
-        mouse.SetEvents(events.Events());
-        mouse.Plug(MouseConnection::Cable);
-        command = *mouse.CommandInterface(MouseConnection::Cable);
-    }
-
     bool Write(const FrameBytes& frame) { return mouse.SetFeature(command, frame); }
-
-    // Byte 1 of the reply: the acknowledgement.
-    uint8_t Ack() {
-        const auto reply = mouse.GetFeature(command, kCommandReport, kFrameLength);
-        return reply ? (*reply)[1] : 0xEE;
-    }
-
+    uint8_t Ack() { return simtest::ReadAck(mouse, command); }
     FrameOutcome LastOutcome() const { return mouse.Frames().back().outcome; }
-
-    MouseEmulator mouse;
-    simtest::EventRecorder events;
-    uint16_t command = 0;
 };
 
 struct SingleCase {

@@ -9,24 +9,9 @@ namespace {
 using simtest::Iota;
 using simtest::MakeFrame;
 
-class SimMouseFault : public testing::Test {
+class SimMouseFault : public simtest::CableMouse {
   protected:
-    void SetUp() override {
-        mouse.SetEvents(events.Events());
-        mouse.Plug(MouseConnection::Cable);
-        command = *mouse.CommandInterface(MouseConnection::Cable);
-    }
-
-    uint8_t Send(const FrameBytes& frame) {
-        if (!mouse.SetFeature(command, frame))
-            return 0xEE;
-        const auto reply = mouse.GetFeature(command, kCommandReport, kFrameLength);
-        return reply ? (*reply)[1] : 0xEE;
-    }
-
-    MouseEmulator mouse;
-    simtest::EventRecorder events;
-    uint16_t command = 0;
+    uint8_t Send(const FrameBytes& frame) { return simtest::SendFrame(mouse, command, frame); }
 };
 
 TEST_F(SimMouseFault, PluggedKindPresentsCommandStatusAndIgnoredInterface) {

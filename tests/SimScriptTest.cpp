@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "SimScript.h"
+#include "SimTestSupport.h"
 
 namespace {
 
@@ -85,6 +86,11 @@ class SimScriptRun : public testing::Test {
         return out.str();
     }
 
+    // Byte 1 of the acknowledgement of one frame sent on the cable.
+    uint8_t Send(const FrameBytes& frame) {
+        return simtest::SendFrame(mouse, *mouse.CommandInterface(MouseConnection::Cable), frame);
+    }
+
     MouseEmulator mouse;
     std::ostringstream out;
     SimScript script{mouse, out};
@@ -99,27 +105,19 @@ TEST_F(SimScriptRun, CommentsAreSilentBadLinesGoOnQuitStops) {
 }
 
 TEST_F(SimScriptRun, NakCountsAllAndZero) {
+    const FrameBytes f = simtest::MakeFrame(0x09, 0x01, {5});
     Run("plug cable\nnak all\n");
-    const uint16_t command = *mouse.CommandInterface(MouseConnection::Cable);
-    FrameBytes f{0x06, 0x09, 1, 0x01, 0, 5};
-    f[4] = FrameChecksum(f);
-    mouse.SetFeature(command, f);
-    EXPECT_EQ((*mouse.GetFeature(command, 6, 32))[1], 0);
+    EXPECT_EQ(Send(f), 0);
     Run("nak 0\n");
-    mouse.SetFeature(command, f);
-    EXPECT_EQ((*mouse.GetFeature(command, 6, 32))[1], 0x09);
+    EXPECT_EQ(Send(f), 0x09);
     Run("nak 1\n");
-    mouse.SetFeature(command, f);
-    EXPECT_EQ((*mouse.GetFeature(command, 6, 32))[1], 0);
+    EXPECT_EQ(Send(f), 0);
     EXPECT_TRUE(out.str().ends_with("ok\nok\nok\n"));
 }
 
 TEST_F(SimScriptRun, FramesListsNamesAndHexThenClears) {
     Run("plug cable\n");
-    const uint16_t command = *mouse.CommandInterface(MouseConnection::Cable);
-    FrameBytes f{0x06, 0x0A, 7, 0x01, 0, 2};
-    f[4] = FrameChecksum(f);
-    mouse.SetFeature(command, f);
+    Send(simtest::MakeFrame(0x0A, 0x01, {2}, 7));
     const std::string answers = Run("frames\nframes clear\nframes\n");
     EXPECT_NE(answers.find("\nSwitchProfile 06 0A 07 01 1A 02 00"), std::string::npos) << answers;
     EXPECT_TRUE(answers.ends_with("ok\nno frames\n"));

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "FirmwareCommands.h"
 #include "MouseEmulator.h"
 
@@ -54,6 +56,31 @@ struct EventRecorder {
                 found.push_back(report);
         return found;
     }
+};
+
+// Byte 1 of the reply to the next acknowledgement read; 0xEE when the read fails.
+inline uint8_t ReadAck(MouseEmulator& mouse, uint16_t command) {
+    const auto reply = mouse.GetFeature(command, kCommandReport, kFrameLength);
+    return reply ? (*reply)[1] : 0xEE;
+}
+
+// Writes a frame and reads its acknowledgement as the program does; 0xEE when either fails.
+inline uint8_t SendFrame(MouseEmulator& mouse, uint16_t command, const FrameBytes& frame) {
+    return mouse.SetFeature(command, frame) ? ReadAck(mouse, command) : 0xEE;
+}
+
+// A mouse on the cable, its events recorded.
+class CableMouse : public testing::Test {
+  protected:
+    void SetUp() override {
+        mouse.SetEvents(events.Events());
+        mouse.Plug(MouseConnection::Cable);
+        command = *mouse.CommandInterface(MouseConnection::Cable);
+    }
+
+    MouseEmulator mouse;
+    EventRecorder events;
+    uint16_t command = 0;
 };
 
 } // namespace simtest
