@@ -122,7 +122,7 @@ TEST_F(HeadlessPaint, SurfaceCallsAreRecordedWithTheirArguments) {
     EXPECT_EQ(ops[1].source, (Rect{0, 2, 4, 4}));
     EXPECT_EQ(ops[1].image, u"/skins/a.png");
     EXPECT_EQ(ops[2].text, u"800");
-    EXPECT_EQ(ops[2].font, font->Spec());
+    EXPECT_EQ(ops[2].font, font->Attributes());
     EXPECT_EQ(ops[2].flags, TextFlag::Center | TextFlag::VCenter);
     EXPECT_EQ(ops[3].iconId, 128);
 }

@@ -78,12 +78,12 @@ TEST_F(HeadlessServices, FileDialogsGiveTheAnswersAndRecordWhatWasAsked) {
     import.title = u"Import";
     EXPECT_EQ(platform.OpenFileDialog(window, import), std::nullopt);
     platform.SetSaveFileAnswer(u"/tmp/p.psf");
-    const FileDialogSpec spec{u"Export", u"Profile files", u"psf", u"Profile 1", u""};
-    EXPECT_EQ(platform.SaveFileDialog(window, spec), u"/tmp/p.psf");
+    const FileDialogSpec request{u"Export", u"Profile files", u"psf", u"Profile 1", u""};
+    EXPECT_EQ(platform.SaveFileDialog(window, request), u"/tmp/p.psf");
     ASSERT_EQ(platform.FileDialogs().size(), 2u);
     EXPECT_FALSE(platform.FileDialogs()[0].save);
     EXPECT_TRUE(platform.FileDialogs()[1].save);
-    EXPECT_EQ(platform.FileDialogs()[1].spec.initialName, u"Profile 1");
+    EXPECT_EQ(platform.FileDialogs()[1].request.initialName, u"Profile 1");
 }
 
 TEST_F(HeadlessServices, ShellRequestsAreRecorded) {

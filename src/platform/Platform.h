@@ -41,7 +41,7 @@ struct FontSpec {
 class Font {
   public:
     virtual ~Font() = default;
-    virtual const FontSpec& Spec() const = 0;
+    virtual const FontSpec& Attributes() const = 0;
 };
 
 // An off-screen drawing surface handed to OnPaint, or made over an Image with PaintInto.
@@ -217,7 +217,7 @@ class Platform {
     virtual std::unique_ptr<Image> LoadResourceImage(int id) = 0;
     virtual std::unique_ptr<Image> CreateImage(Size size) = 0;
     virtual void PaintInto(Image& image, const std::function<void(Surface&)>& paint) = 0;
-    virtual std::unique_ptr<Font> MakeFont(const FontSpec& spec) = 0;
+    virtual std::unique_ptr<Font> MakeFont(const FontSpec& request) = 0;
     // The stock GUI font of the system (face and height).
     virtual FontSpec DefaultGuiFont() const = 0;
     virtual Size MeasureText(const std::u16string& text, const Font& font) const = 0;
@@ -236,9 +236,9 @@ class Platform {
     virtual int PopupMenu(WindowId window, const std::vector<MenuItem>& items, Point screen) = 0;
 
     virtual std::optional<std::u16string> OpenFileDialog(WindowId owner,
-                                                         const FileDialogSpec& spec) = 0;
+                                                         const FileDialogSpec& request) = 0;
     virtual std::optional<std::u16string> SaveFileDialog(WindowId owner,
-                                                         const FileDialogSpec& spec) = 0;
+                                                         const FileDialogSpec& request) = 0;
     // Opens a file, a program or an address with the desktop's "open" action.
     virtual bool ShellOpen(const std::u16string& target) = 0;
     virtual bool OpenMouseSettings() = 0;

@@ -4,9 +4,9 @@
 
 class HeadlessFont : public Font {
   public:
-    explicit HeadlessFont(FontSpec spec) : spec_(std::move(spec)) {}
-    const FontSpec& Spec() const override { return spec_; }
+    explicit HeadlessFont(FontSpec request) : attributes_(std::move(request)) {}
+    const FontSpec& Attributes() const override { return attributes_; }
 
   private:
-    FontSpec spec_;
+    FontSpec attributes_;
 };

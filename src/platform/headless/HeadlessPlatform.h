@@ -37,7 +37,7 @@ struct MenuRecord {
 struct FileDialogRecord {
     bool save = false;
     WindowId owner = 0;
-    FileDialogSpec spec;
+    FileDialogSpec request;
 };
 
 struct TrayRecord {
@@ -112,7 +112,7 @@ class HeadlessPlatform : public Platform {
     void SetShellOpenResult(bool result) { shellOpenResult_ = result; }
     void SetMinimized(WindowId window, bool minimized);
     void SetMaximized(WindowId window, bool maximized);
-    void SetDefaultGuiFont(FontSpec spec) { defaultGuiFont_ = std::move(spec); }
+    void SetDefaultGuiFont(FontSpec request) { defaultGuiFont_ = std::move(request); }
     // In-memory pictures, found before files. Pixels are top-down 0x00RRGGBB or empty.
     void AddImage(const std::u16string& path, Size size, std::vector<uint32_t> rgb = {});
     void AddResourceImage(int id, Size size, std::vector<uint32_t> rgb = {});
@@ -211,7 +211,7 @@ class HeadlessPlatform : public Platform {
     std::unique_ptr<Image> LoadResourceImage(int id) override;
     std::unique_ptr<Image> CreateImage(Size size) override;
     void PaintInto(Image& image, const std::function<void(Surface&)>& paint) override;
-    std::unique_ptr<Font> MakeFont(const FontSpec& spec) override;
+    std::unique_ptr<Font> MakeFont(const FontSpec& request) override;
     FontSpec DefaultGuiFont() const override { return defaultGuiFont_; }
     // Every character is the font's width (or half its height) wide and the height tall.
     Size MeasureText(const std::u16string& text, const Font& font) const override;
@@ -225,9 +225,9 @@ class HeadlessPlatform : public Platform {
     int PopupMenu(WindowId window, const std::vector<MenuItem>& items, Point screen) override;
 
     std::optional<std::u16string> OpenFileDialog(WindowId owner,
-                                                 const FileDialogSpec& spec) override;
+                                                 const FileDialogSpec& request) override;
     std::optional<std::u16string> SaveFileDialog(WindowId owner,
-                                                 const FileDialogSpec& spec) override;
+                                                 const FileDialogSpec& request) override;
     bool ShellOpen(const std::u16string& target) override;
     bool OpenMouseSettings() override;
 

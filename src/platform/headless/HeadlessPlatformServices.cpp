@@ -120,21 +120,21 @@ void HeadlessPlatform::PaintInto(Image& image, const std::function<void(Surface&
     own->SetLastPaint(surface.TakeOps());
 }
 
-std::unique_ptr<Font> HeadlessPlatform::MakeFont(const FontSpec& spec) {
-    fontsMade_.push_back(spec);
-    return std::make_unique<HeadlessFont>(spec);
+std::unique_ptr<Font> HeadlessPlatform::MakeFont(const FontSpec& request) {
+    fontsMade_.push_back(request);
+    return std::make_unique<HeadlessFont>(request);
 }
 
 Size HeadlessPlatform::MeasureText(const std::u16string& text, const Font& font) const {
-    const FontSpec& spec = font.Spec();
-    const int height = spec.height == 0 ? 16 : std::abs(spec.height);
-    const int width = spec.width > 0 ? spec.width : std::max(height / 2, 1);
+    const FontSpec& request = font.Attributes();
+    const int height = request.height == 0 ? 16 : std::abs(request.height);
+    const int width = request.width > 0 ? request.width : std::max(height / 2, 1);
     return {int(text.size()) * width, height};
 }
 
 std::unique_ptr<EditField> HeadlessPlatform::CreateEdit(WindowId parent, int id, const Rect& rect,
                                                         const Font& font, const EditStyle& style) {
-    return std::make_unique<HeadlessEdit>(edits_, parent, id, rect, font.Spec(), style);
+    return std::make_unique<HeadlessEdit>(edits_, parent, id, rect, font.Attributes(), style);
 }
 
 HeadlessEdit* HeadlessPlatform::FindEdit(WindowId parent, int id) const {
@@ -175,14 +175,14 @@ int HeadlessPlatform::PopupMenu(WindowId window, const std::vector<MenuItem>& it
 }
 
 std::optional<std::u16string> HeadlessPlatform::OpenFileDialog(WindowId owner,
-                                                               const FileDialogSpec& spec) {
-    fileDialogs_.push_back({false, owner, spec});
+                                                               const FileDialogSpec& request) {
+    fileDialogs_.push_back({false, owner, request});
     return openAnswer_;
 }
 
 std::optional<std::u16string> HeadlessPlatform::SaveFileDialog(WindowId owner,
-                                                               const FileDialogSpec& spec) {
-    fileDialogs_.push_back({true, owner, spec});
+                                                               const FileDialogSpec& request) {
+    fileDialogs_.push_back({true, owner, request});
     return saveAnswer_;
 }
 

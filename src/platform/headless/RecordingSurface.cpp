@@ -55,7 +55,7 @@ void RecordingSurface::DrawString(const std::u16string& text, const Rect& rect, 
     op.colour = colour;
     op.text = text;
     op.flags = flags;
-    op.font = font.Spec();
+    op.font = font.Attributes();
 }
 
 void RecordingSurface::SetPixel(Point point, Colour colour) {
