@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr Size kBaseSize{1350, 790};
+constexpr Size kBaseSize{1380, 790};
 constexpr Colour kBackground = 0x141414;
 constexpr Colour kLabel = 0xB4B4B4;
 constexpr int kLabelHeight = 16;
@@ -82,6 +82,20 @@ const PopupPlace kPopups[] = {
      {1170, 280}},
 };
 
+// Captions of the controls, in base units.
+struct ControlLabel {
+    const char* label;
+    Rect at;
+};
+constexpr ControlLabel kControlLabels[] = {
+    {"CSliderControl", {24, 310, 200, 326}},       {"CVerticalSliderControl", {30, 385, 205, 401}},
+    {"CDPIValueShowControl", {30, 405, 205, 421}}, {"CBattery", {270, 310, 400, 326}},
+    {"CEditShowList", {20, 466, 170, 482}},        {"CImageShowList", {190, 466, 330, 482}},
+    {"CVScrollBar", {360, 745, 480, 761}},
+};
+// The slider's bar is a picture of its own.
+constexpr Rect kSliderBar{30, 345, 175, 348};
+
 // Row of the popup that the screenshot shows hovered, by label.
 struct HoverShown {
     const char* label;
@@ -117,6 +131,10 @@ CGalleryDlg::CGalleryDlg(UiContext& ui) : CDlgBase(ui, 0, WindowKind::Main) {
     SetWindowSize(ui.Scale(kBaseSize.width), ui.Scale(kBaseSize.height));
     FillDemoLibrary(library_, macro_);
     background_ = ui.GetPlatform().LoadResourceImage(kMainBackground);
+    int width = 0;
+    int height = 0;
+    LoadSkinImage(ui.GetPlatform(), ui.SkinPath(u"skins\\Slider_bar.png"), sliderBar_, width,
+                  height);
 }
 
 bool CGalleryDlg::OnInitDialog() {
@@ -146,16 +164,16 @@ void CGalleryDlg::CreateGauges() {
     slider->LoadImage(u"skins\\Slider_Circle.png");
     slider->SetPos(4);
     auto* levelSlider =
-        Add<CVerticalSliderControl>(1, kLevelSlider, ui.Scale({210, 330, 217, 462}), u"", 8, 0, 0);
+        Add<CVerticalSliderControl>(1, kLevelSlider, ui.Scale({210, 335, 217, 467}), u"", 8, 0, 0);
     levelSlider->LoadImages(u"skins\\mouse\\dpi_bar_1.png", u"skins\\mouse\\dpi_bar_2.png");
     levelSlider->SetLevel(5);
     auto* levelShow =
-        Add<CDPIValueShowControl>(1, kLevelShow, ui.Scale({230, 330, 237, 462}), u"", 8, 0, 0);
+        Add<CDPIValueShowControl>(1, kLevelShow, ui.Scale({230, 335, 237, 467}), u"", 8, 0, 0);
     levelShow->LoadImages(u"skins\\mouse\\dpi_bar_1.png", u"skins\\mouse\\dpi_bar_2.png");
     levelShow->SetLevel(1);
     const int modes[] = {CBattery::Normal, CBattery::Charging, CBattery::Full};
     for (int i = 0; i < 3; ++i) {
-        const int left = 260 + i * 40;
+        const int left = 270 + i * 40;
         auto* battery =
             Add<CBattery>(1, CBattery::kIdentifier, ui.Scale({left, 340, left + 30, 401}), u"");
         battery->LoadImages(u"skins\\battery_full.png", u"skins\\battery_empty.png",
@@ -229,7 +247,11 @@ void CGalleryDlg::Draw(Surface& surface, const Rect& client) {
     if (background_) {
         surface.StretchBitmap(*background_, client, {0, 0, 1127, 740}, true);
     }
+    DrawSkinImage(surface, sliderBar_, Ui().Scale(kSliderBar));
     const Font* font = DialogFont();
+    for (const ControlLabel& label : kControlLabels) {
+        DrawCaption(surface, Wide(label.label), Ui().Scale(label.at), font, kLabel, kCaptionFormat);
+    }
     for (const PopupPlace& place : kPopups) {
         const Rect label = Ui().Scale(
             {place.at.x, place.at.y - kLabelHeight - 2, place.at.x + 200, place.at.y - 2});

@@ -7,6 +7,7 @@
 #include "macro/MacroLibraryTree.h"
 #include "macro/MacroRecord.h"
 #include "ui/CDlgBase.h"
+#include "ui/SkinImage.h"
 
 class CWndPopup;
 
@@ -45,5 +46,6 @@ class CGalleryDlg : public CDlgBase {
     SelectedLocation selection_;
     MacroRecord macro_;
     std::unique_ptr<Image> background_;
+    SkinImage sliderBar_;
     std::vector<OpenPopup> popups_;
 };
