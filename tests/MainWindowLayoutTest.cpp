@@ -230,3 +230,52 @@ TEST(ButtonPage, HoverMessagesChooseSubLists) {
 }
 
 } // namespace
+
+namespace {
+
+const Rect* Find(const std::vector<std::pair<int, Rect>>& rects, int id) {
+    for (const auto& [key, rect] : rects)
+        if (key == id)
+            return &rect;
+    return nullptr;
+}
+
+TEST(MainWindowPlan, StartStateAtEachScale) {
+    struct Case {
+        float scale;
+        Rect lightingPanel;
+        Rect selector;
+        Rect header3002;
+    };
+    const Rect client{0, 0, 1127, 740};
+    for (const Case& c :
+         {Case{1.0f, {846, 315, 1108, 395}, {886, 326, 1075, 351}, {846, 290, 1108, 315}},
+          Case{1.5f,
+               {1269, 472, 1269 + 393, 472 + 120},
+               {1329, 489, 1612, 526},
+               {1269, 435, 1662, 472}},
+          Case{2.0f, {1692, 630, 2216, 790}, {1772, 652, 2150, 702}, {1692, 580, 2216, 630}}}) {
+        const ColumnPlan plan = PlanMainWindow(Headers{{3001, 3002}}, false, 1, c.scale, client);
+        // Four left panels, the DPI panel, the lighting panel.
+        ASSERT_EQ(plan.panels.size(), 6u) << c.scale;
+        EXPECT_EQ(plan.panels[5], c.lightingPanel) << c.scale;
+        ASSERT_NE(Find(plan.controls, 3120), nullptr);
+        EXPECT_EQ(*Find(plan.controls, 3120), c.selector) << c.scale;
+        EXPECT_EQ(*Find(plan.headers, 3002), c.header3002) << c.scale;
+        EXPECT_EQ(Find(plan.headers, 3011), nullptr);
+    }
+}
+
+TEST(MainWindowPlan, ClosingDpiDropsItsPanelAndClosedSectionsStillPlaceControls) {
+    const ColumnPlan plan = PlanMainWindow(Headers{{3002}}, true, 1, 1.0f, {0, 0, 1127, 740});
+    EXPECT_EQ(plan.panels.size(), 5u);
+    EXPECT_EQ(Find(plan.headers, 3002)->top, 94);
+    EXPECT_EQ(Find(plan.headers, 3011)->top, 234);
+    // The pairing section is closed; its button still gets its place below the header.
+    const Rect* pairing = Find(plan.controls, 2054);
+    ASSERT_NE(pairing, nullptr);
+    EXPECT_EQ(pairing->top, Find(plan.headers, 3013)->top + 25 + 30);
+    EXPECT_EQ(pairing->left, 846 + 96);
+}
+
+} // namespace

@@ -115,3 +115,28 @@ Rect HeaderRect(int top, float scale, int clientLeft) {
 std::span<const BaseRect> LeftPanels() {
     return kLeftPanels;
 }
+
+ColumnPlan PlanMainWindow(const std::function<bool(int header)>& isOpen, bool sensorPageShown,
+                          int maxRateClass, float scale, const Rect& client) {
+    ColumnPlan plan;
+    plan.sensorHeaderShown = sensorPageShown;
+    for (const BaseRect& panel : LeftPanels())
+        plan.panels.push_back(ScalePanel(panel, scale));
+    if (isOpen(3001))
+        plan.panels.push_back(ScalePanel(kDpiPanel, scale));
+    for (const PlacedSection& placed : LayoutColumn(isOpen, sensorPageShown, client.top)) {
+        if (placed.header == 3001)
+            continue; // keeps its place of creation, as its controls do
+        plan.headers.emplace_back(placed.header, HeaderRect(placed.top, scale, client.left));
+        const int body = placed.top + kHeaderHeight;
+        if (placed.open)
+            plan.panels.push_back(ScalePanel(
+                {client.left + kColumnX, body, kHeaderWidth, placed.panelHeight}, scale));
+        for (const ColumnSection& section : kColumn)
+            if (section.header == placed.header)
+                for (const SectionPlacement& p : section.placements)
+                    plan.controls.emplace_back(
+                        p.id, PlaceInSection(body, p.OffsetFor(maxRateClass), scale, client.left));
+    }
+    return plan;
+}

@@ -58,3 +58,15 @@ Rect HeaderRect(int top, float scale, int clientLeft = 0);
 // The left-column panels behind the button assignment, macro button, battery and power saving.
 std::span<const BaseRect> LeftPanels();
 inline constexpr BaseRect kDpiPanel{846, 89, 262, 196};
+
+// Everything the painting places, in client pixels: the panels to stretch the frame picture
+// into (left column, the DPI panel when 3001 is open, each open section), the header
+// rectangles, and the rectangles of the section controls (also of closed sections).
+struct ColumnPlan {
+    std::vector<Rect> panels;
+    std::vector<std::pair<int, Rect>> headers;
+    std::vector<std::pair<int, Rect>> controls;
+    bool sensorHeaderShown = false; // header 3011 takes part
+};
+ColumnPlan PlanMainWindow(const std::function<bool(int header)>& isOpen, bool sensorPageShown,
+                          int maxRateClass, float scale, const Rect& client);
