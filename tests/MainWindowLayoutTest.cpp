@@ -1,4 +1,5 @@
 #include "mainwnd/MainWindowLayout.h"
+#include "mainwnd/ButtonMenuSession.h"
 #include "mainwnd/ButtonPage.h"
 #include "mainwnd/MainWindowColumn.h"
 #include "mainwnd/SectionRule.h"
@@ -276,6 +277,41 @@ TEST(MainWindowPlan, ClosingDpiDropsItsPanelAndClosedSectionsStillPlaceControls)
     ASSERT_NE(pairing, nullptr);
     EXPECT_EQ(pairing->top, Find(plan.headers, 3013)->top + 25 + 30);
     EXPECT_EQ(pairing->left, 846 + 96);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ButtonMenuSession, SubListsOpenAndCloseWithTheHoveredItem) {
+    ButtonMenuSession menu;
+    EXPECT_EQ(menu.Hover(0x410), std::nullopt); // no menu open
+    menu.Open(2020);
+    EXPECT_EQ(menu.Hover(0x409), std::nullopt); // nothing open to close
+    EXPECT_EQ(menu.Hover(0x410), ButtonSubmenu::Dpi);
+    EXPECT_EQ(menu.Hover(0x410), std::nullopt); // still the same item
+    EXPECT_EQ(menu.Hover(0x482), ButtonSubmenu::DpiLock);
+    EXPECT_EQ(menu.Hover(0x409), ButtonSubmenu::None);
+    EXPECT_EQ(menu.Choose(), 2020);
+    EXPECT_FALSE(menu.IsOpen());
+}
+
+TEST(ButtonMenuSession, DismissalEndsTheSessionOnlyWhenNoSubListTookOver) {
+    ButtonMenuSession menu;
+    menu.Open(2013);
+    menu.Hover(0x413);
+    EXPECT_FALSE(menu.MainDismissed()); // the sub-list took the activation
+    EXPECT_TRUE(menu.IsOpen());
+    EXPECT_FALSE(menu.SubmenuDismissed(true)); // back on the function menu
+    EXPECT_EQ(menu.Submenu(), ButtonSubmenu::None);
+    EXPECT_TRUE(menu.MainDismissed());
+    EXPECT_FALSE(menu.IsOpen());
+
+    menu.Open(2014);
+    menu.Hover(0x488);
+    EXPECT_TRUE(menu.SubmenuDismissed(false)); // clicked elsewhere
+    EXPECT_FALSE(menu.IsOpen());
+    EXPECT_FALSE(menu.MainDismissed()); // a late dismissal of the closed menu changes nothing
 }
 
 } // namespace
