@@ -170,3 +170,15 @@ TEST_F(Pages, RefreshThenCollectKeepsTheRecord) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Pages, ClosingTheMacroManagerSendsButtonsOnlyWhenAKeyHoldsAMacro) {
+    EXPECT_FALSE(MacroManagerClosed(*profile, pending));
+    EXPECT_FALSE(pending.buttons);
+    profile->Keys[9].Value = kMacroCode;
+    EXPECT_TRUE(MacroManagerClosed(*profile, pending));
+    EXPECT_TRUE(pending.buttons);
+}
+
+} // namespace

@@ -15,3 +15,12 @@ ButtonChoiceResult AssignButtonChoice(ProfileSettings& profile, int controlId, s
     pending.buttons = true;
     return {kApplyTimer, kApplyTimerMs};
 }
+
+bool MacroManagerClosed(const ProfileSettings& profile, PendingFlags& pending) {
+    for (const KeyAssignment& key : profile.Keys)
+        if (IsMacroFunction(key.Value)) {
+            pending.buttons = true;
+            return true;
+        }
+    return false;
+}

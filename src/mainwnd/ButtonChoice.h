@@ -28,3 +28,8 @@ ButtonChoiceResult AssignButtonChoice(ProfileSettings& profile, int controlId, s
                                       const ButtonFunction& code, const MacroRecord* macro,
                                       std::u16string url, const LanguageTexts& texts,
                                       PendingFlags& pending);
+
+// The macro manager has closed and the library was reloaded: the buttons of the current profile
+// must be sent again at once when any of them holds a macro (its copy may have changed). True
+// when the caller must apply the pending changes now.
+bool MacroManagerClosed(const ProfileSettings& profile, PendingFlags& pending);
