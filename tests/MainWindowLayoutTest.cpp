@@ -315,3 +315,24 @@ TEST(ButtonMenuSession, DismissalEndsTheSessionOnlyWhenNoSubListTookOver) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindowLayout, SectionsInTheirShowingOrderWithTheirLists) {
+    std::vector<std::pair<int, int>> sections;
+    for (const SectionSpec& s : Sections())
+        sections.emplace_back(s.header, s.list);
+    const std::vector<std::pair<int, int>> expected{{3001, 1}, {3002, 2}, {3004, 4}, {3011, 5},
+                                                    {3012, 6}, {3003, 3}, {3013, 7}, {3014, 8}};
+    EXPECT_EQ(sections, expected);
+    EXPECT_EQ(SectionList(3008), 0); // a left header opens nothing
+    // Every section list holds controls.
+    for (const auto& [header, list] : expected) {
+        const auto& all = MainWindowControls();
+        EXPECT_TRUE(std::any_of(all.begin(), all.end(), [list = list](const ControlSpec& c) {
+            return c.list == list;
+        })) << header;
+    }
+}
+
+} // namespace
