@@ -55,6 +55,7 @@ bool CommandSender::Transfer(CommandCode code, uint8_t packet, std::span<const u
             return true;
         clock_.SleepMs(kRetryWaitMs);
     }
+    ++givenUp_;
     return false;
 }
 

@@ -75,8 +75,9 @@ class CommandSender {
     bool CommandSent() const { return commandSent_; }
     void ClearCommandSent() { commandSent_ = false; }
 
-    // Frames written since construction, repeats included.
+    // Frames written since construction, repeats included, and transfers given up.
     uint64_t FramesWritten() const { return framesWritten_; }
+    uint64_t TransfersGivenUp() const { return givenUp_; }
     DeviceClock& Clock() { return clock_; }
 
   private:
@@ -90,6 +91,7 @@ class CommandSender {
     uint8_t sequence_ = 1;
     bool commandSent_ = false;
     uint64_t framesWritten_ = 0;
+    uint64_t givenUp_ = 0;
 };
 
 // Feature report 0xBC, 8 bytes, to the receiver only: no wait, no acknowledgement, no repeat.

@@ -34,7 +34,8 @@ ProfileSettings& DeviceSync::Current() {
     return context_.profiles[context_.settings.GetCurrentProfile()];
 }
 
-template <typename Image> bool DeviceSync::Refresh(Image& cache, const Image& image) {
+template <typename Image>
+bool DeviceSync::Refresh(std::optional<Image>& cache, const Image& image) {
     const bool differed = cache != image;
     cache = image;
     return differed;
@@ -111,25 +112,25 @@ void DeviceSync::UploadSettings() {
         SendTwo(sender_, CommandCode::SetDpiLevels, x, y);
     }
     if (colours)
-        SendSingle(sender_, CommandCode::SetDpiColours, caches_.colours);
+        SendSingle(sender_, CommandCode::SetDpiColours, *caches_.colours);
     if (polling)
-        SendSingle(sender_, CommandCode::SetPollingRate, std::span(&caches_.polling, 1));
+        SendSingle(sender_, CommandCode::SetPollingRate, std::span(&*caches_.polling, 1));
     if (liftOff)
-        SendSingle(sender_, CommandCode::SetLiftOff, std::span(&caches_.liftOff, 1));
+        SendSingle(sender_, CommandCode::SetLiftOff, std::span(&*caches_.liftOff, 1));
     if (debounce)
-        SendSingle(sender_, CommandCode::SetDebounce, std::span(&caches_.debounce, 1));
+        SendSingle(sender_, CommandCode::SetDebounce, std::span(&*caches_.debounce, 1));
     if (lighting)
-        SendSingle(sender_, CommandCode::SetLighting, caches_.lighting);
+        SendSingle(sender_, CommandCode::SetLighting, *caches_.lighting);
 }
 
 void DeviceSync::UploadPowerOptions() {
     if (Refresh(caches_.power, BuildPowerImage(Current())))
-        SendSingle(sender_, CommandCode::SetPowerOptions, caches_.power);
+        SendSingle(sender_, CommandCode::SetPowerOptions, *caches_.power);
 }
 
 void DeviceSync::UploadMotionOptions() {
     if (Refresh(caches_.motion, BuildMotionImage(Current())))
-        SendSingle(sender_, CommandCode::SetMotionOptions, caches_.motion);
+        SendSingle(sender_, CommandCode::SetMotionOptions, *caches_.motion);
 }
 
 void DeviceSync::PrimeCaches() {
@@ -152,8 +153,8 @@ void DeviceSync::PrimeCaches() {
 }
 
 void DeviceSync::InvalidateCaches() {
-    const uint8_t debounce = caches_.debounce;
-    const OptionImage motion = caches_.motion;
+    const auto debounce = caches_.debounce;
+    const auto motion = caches_.motion;
     caches_ = {};
     caches_.debounce = debounce;
     caches_.motion = motion;

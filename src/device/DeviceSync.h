@@ -51,7 +51,8 @@ class DeviceSync {
     // Makes every cache equal to the current profile without sending.
     void PrimeCaches();
     // The next upload sends buttons, lighting, DPI, colours, polling rate, lift-off, power
-    // options and every macro; debounce and motion options keep their caches.
+    // options and every macro; debounce and motion options keep their caches. Before the
+    // first priming every cache is empty, so a fresh link sends every block.
     void InvalidateCaches();
 
     // The mouse switched profile itself: buttons and settings are sent again after the
@@ -67,22 +68,23 @@ class DeviceSync {
     MacroUploader& Macros() { return macros_; }
 
   private:
+    // An empty cache is unknown and differs from every image.
     struct Caches {
-        ButtonImage buttons{};
-        DpiImage dpi{};
-        DpiColourImage colours{};
-        uint8_t polling = 0;
-        uint8_t liftOff = 0;
-        uint8_t debounce = 0;
-        LightingImage lighting{};
-        OptionImage power{};
-        OptionImage motion{};
+        std::optional<ButtonImage> buttons;
+        std::optional<DpiImage> dpi;
+        std::optional<DpiColourImage> colours;
+        std::optional<uint8_t> polling;
+        std::optional<uint8_t> liftOff;
+        std::optional<uint8_t> debounce;
+        std::optional<LightingImage> lighting;
+        std::optional<OptionImage> power;
+        std::optional<OptionImage> motion;
     };
 
     ProfileSettings& Current();
     bool MouseReachable() const;
     void SendSwitchProfile();
-    template <typename Image> static bool Refresh(Image& cache, const Image& image);
+    template <typename Image> static bool Refresh(std::optional<Image>& cache, const Image& image);
 
     DeviceContext context_;
     const DeviceStatus& status_;

@@ -40,6 +40,13 @@ constexpr uint8_t kButtons = 16;
 
 } // namespace
 
+std::optional<StatusReport> StatusReport::Parse(std::span<const uint8_t> r) {
+    if (r.size() < kMinLength || r[kId] != kReportId)
+        return std::nullopt;
+    return StatusReport{r[kOnline],   r[kDpiLevel], r[kPolling],   r[kBattery], r[kCharge],
+                        r[kLighting], r[kLaunch],   r[kRateClass], r[kSensor],  r[kProfile]};
+}
+
 uint8_t StatusReport::DecodePollingRate(uint8_t code, bool full) {
     uint8_t index = kFastest;
     for (uint8_t i = 0; i < kPollingCodes.size(); ++i)
@@ -62,7 +69,7 @@ void StatusReportReader::Decode(ConnectionKind kind, std::span<const uint8_t> r)
         --status_.skipReports;
         return;
     }
-    if (r.size() < StatusReport::kMinLength || r[kId] != StatusReport::kReportId)
+    if (!StatusReport::Parse(r))
         return;
     if (kind == ConnectionKind::Receiver && !ReceiverOnline(r))
         return;

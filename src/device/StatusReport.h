@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "device/ConnectionKind.h"
@@ -18,6 +19,20 @@ struct StatusReport {
     static constexpr uint8_t kReportId = 0x04;
     // Bytes 0 to 10 carry everything; a shorter report is ignored.
     static constexpr size_t kMinLength = 11;
+
+    uint8_t online = 0; // receiver only
+    uint8_t dpiLevel = 0;
+    uint8_t pollingCode = 0;
+    uint8_t battery = 0;
+    uint8_t charge = 0;
+    uint8_t lighting = 0;
+    uint8_t launch = 0;
+    uint8_t rateClass = 0;
+    uint8_t sensor = 0;
+    uint8_t profile = 0;
+
+    // Nothing for another report id or a report too short to hold every field.
+    static std::optional<StatusReport> Parse(std::span<const uint8_t> report);
 
     // Polling-rate index of a report's code; reduced decoding stops at 1000 per second.
     static uint8_t DecodePollingRate(uint8_t code, bool full);
