@@ -196,6 +196,7 @@ TEST(AppFolders, ProgramFolderIsTheInstalledShareFolderOrTheBuildAssets) {
     fs::create_directories(root / "share" / "corvex" / "skins");
     EXPECT_EQ(ResolveProgramFolder((root / "bin").u16string(), assets),
               (root / "share" / "corvex").u16string() + u"/");
+    fs::remove_all(root / "share");
     EXPECT_EQ(ResolveProgramFolder((root / "build").u16string() + u"/", assets + u"/"),
               assets + u"/")
         << "a build folder beside no share/corvex";
