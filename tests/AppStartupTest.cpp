@@ -185,3 +185,20 @@ TEST(CCorvexApp, StartAfterTheFirstInstanceEndedRunsNormally) {
     EXPECT_TRUE(CCorvexApp(later, [&](Platform&) { ++runs; }).InitInstance());
     EXPECT_EQ(runs, 1);
 }
+
+TEST(AppFolders, ProgramFolderIsTheInstalledShareFolderOrTheBuildAssets) {
+    const fs::path root = fs::temp_directory_path() / "corvex-app-program-folder";
+    fs::remove_all(root);
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "build");
+    const std::u16string assets = (root / "assets").u16string();
+    EXPECT_EQ(ResolveProgramFolder((root / "bin").u16string(), assets), assets + u"/");
+    fs::create_directories(root / "share" / "corvex" / "skins");
+    EXPECT_EQ(ResolveProgramFolder((root / "bin").u16string(), assets),
+              (root / "share" / "corvex").u16string() + u"/");
+    fs::remove_all(root / "share");
+    EXPECT_EQ(ResolveProgramFolder((root / "build").u16string() + u"/", assets + u"/"),
+              assets + u"/")
+        << "a build folder beside no share/corvex";
+    fs::remove_all(root);
+}

@@ -28,3 +28,18 @@ int SeedLanguageFiles(const AppFolders& folders) {
     }
     return copied;
 }
+
+std::u16string ResolveProgramFolder(const std::u16string& executableFolder,
+                                    const std::u16string& buildAssets) {
+    fs::path bin(executableFolder);
+    if (!bin.has_filename())
+        bin = bin.parent_path();
+    const fs::path installed = bin.parent_path() / "share" / "corvex";
+    std::error_code error;
+    const fs::path chosen =
+        fs::is_directory(installed / "skins", error) ? installed : fs::path(buildAssets);
+    std::u16string folder = chosen.lexically_normal().u16string();
+    if (folder.empty() || folder.back() != DataFolder::kSeparator)
+        folder.push_back(DataFolder::kSeparator);
+    return folder;
+}

@@ -21,3 +21,8 @@ inline constexpr const char16_t* kLanguageFileNames[] = {u"LanSetting.ini", u"La
 // Copies each language file that config/ lacks from the program folder's "lang"; files already
 // there (a language the user chose, edited texts) are kept. Returns how many were copied.
 int SeedLanguageFiles(const AppFolders& folders);
+
+// Where the skins lie: "<prefix>/share/corvex/" beside an installed program's "bin", otherwise
+// the build tree's assets. Both end with a separator.
+std::u16string ResolveProgramFolder(const std::u16string& executableFolder,
+                                    const std::u16string& buildAssets);

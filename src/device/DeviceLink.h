@@ -59,6 +59,8 @@ class DeviceLink {
     // Set when the last device went and the no-device notice opened; the next scan that
     // finds a device clears it and closes the secondary windows.
     bool AttentionPending() const { return attentionPending_; }
+    // Timer 80 found no device and opened the notice itself.
+    void SetAttentionPending() { attentionPending_ = true; }
 
     // The first open command handle in the order Wired, Ble, Receiver; null when none is.
     HidHandle* CommandHandle() const;
