@@ -7,17 +7,23 @@
 
 CControlBase::CControlBase(UiContext& ui, WindowId parent, unsigned identifier, const Rect& rect,
                            std::u16string text, ControlFlags flags)
-    : ui_(ui), identifier_(identifier), rect_(rect), visible_(flags.visible),
-      shown_(flags.shown), disabled_(flags.disabled), text_(std::move(text)), parent_(parent),
+    : ui_(ui), identifier_(identifier), rect_(rect), visible_(flags.visible), shown_(flags.shown),
+      disabled_(flags.disabled), text_(std::move(text)), parent_(parent),
       font_(CreateControlFont(ui)) {}
 
 CControlBase::~CControlBase() = default;
 
-bool CControlBase::Deactivate(bool) { return false; }
+bool CControlBase::Deactivate(bool) {
+    return false;
+}
 
-void CControlBase::SetRect(const Rect& rect) { rect_ = rect; }
+void CControlBase::SetRect(const Rect& rect) {
+    rect_ = rect;
+}
 
-Rect CControlBase::GetRect() const { return rect_; }
+Rect CControlBase::GetRect() const {
+    return rect_;
+}
 
 void CControlBase::SetText(const std::u16string& text) {
     if (text == text_) {
@@ -27,21 +33,37 @@ void CControlBase::SetText(const std::u16string& text) {
     Invalidate();
 }
 
-std::u16string CControlBase::GetText() const { return text_; }
+std::u16string CControlBase::GetText() const {
+    return text_;
+}
 
-void CControlBase::SetVisible(bool visible) { visible_ = visible; }
+void CControlBase::SetVisible(bool visible) {
+    visible_ = visible;
+}
 
-void CControlBase::SetShown(bool shown) { shown_ = shown; }
+void CControlBase::SetShown(bool shown) {
+    shown_ = shown;
+}
 
-bool CControlBase::OnMouseMove(uint32_t, Point) { return false; }
+bool CControlBase::OnMouseMove(uint32_t, Point) {
+    return false;
+}
 
-bool CControlBase::OnLButtonDown(uint32_t, Point) { return false; }
+bool CControlBase::OnLButtonDown(uint32_t, Point) {
+    return false;
+}
 
-bool CControlBase::OnLButtonUp(uint32_t, Point) { return false; }
+bool CControlBase::OnLButtonUp(uint32_t, Point) {
+    return false;
+}
 
-bool CControlBase::OnRButtonUp(uint32_t, Point) { return false; }
+bool CControlBase::OnRButtonUp(uint32_t, Point) {
+    return false;
+}
 
-bool CControlBase::OnLButtonDblClk(uint32_t, Point) { return false; }
+bool CControlBase::OnLButtonDblClk(uint32_t, Point) {
+    return false;
+}
 
 void CControlBase::ReleaseImages() {}
 
@@ -57,4 +79,6 @@ intptr_t CControlBase::NotifyAs(uint32_t message, uintptr_t wParam, intptr_t cod
     return ui_.GetPlatform().Send(parent_, message, wParam, code);
 }
 
-void CControlBase::Invalidate() { ui_.GetPlatform().Invalidate(parent_, rect_); }
+void CControlBase::Invalidate() {
+    ui_.GetPlatform().Invalidate(parent_, rect_);
+}

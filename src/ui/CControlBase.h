@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/Platform.h"
 
@@ -96,6 +97,8 @@ class CControlBase {
     void Invalidate();
     UiContext& Ui() const { return ui_; }
     const std::u16string& Text() const { return text_; }
+    // Replaces the text without a repaint (the control is being drawn).
+    void StoreText(std::u16string text) { text_ = std::move(text); }
 
   private:
     UiContext& ui_;

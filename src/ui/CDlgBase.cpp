@@ -15,8 +15,8 @@ constexpr Point kNoPoint{-1, -1};
 // The design size of the background pictures: SetBackground always stretches this area.
 constexpr Rect kBackgroundSource{0, 0, 1127, 740};
 // Page and profile tabs: their release changes many controls, so the whole window repaints.
-constexpr std::array<unsigned, 13> kWholeWindowReleases{
-    3001, 3002, 3003, 3004, 3007, 3008, 3009, 2040, 2049, 2050, 2051, 2052, 2053};
+constexpr std::array<unsigned, 13> kWholeWindowReleases{3001, 3002, 3003, 3004, 3007, 3008, 3009,
+                                                        2040, 2049, 2050, 2051, 2052, 2053};
 
 } // namespace
 
@@ -40,8 +40,8 @@ bool CDlgBase::MakeWindow() {
         return false;
     }
     opened_ = true;
-    window_ = ui_.GetPlatform().MakeWindow(*this, kind_, owner_,
-                                           {0, 0, windowWidth_, windowHeight_});
+    window_ =
+        ui_.GetPlatform().MakeWindow(*this, kind_, owner_, {0, 0, windowWidth_, windowHeight_});
     return window_ != 0 && OnInitDialog();
 }
 
@@ -151,9 +151,13 @@ bool CDlgBase::SetBackgroundFromFile(const std::u16string& path) {
     return true;
 }
 
-void CDlgBase::SetPopup(int slot, WindowId popupWindow) { popups_.at(size_t(slot)) = popupWindow; }
+void CDlgBase::SetPopup(int slot, WindowId popupWindow) {
+    popups_.at(size_t(slot)) = popupWindow;
+}
 
-WindowId CDlgBase::Popup(int slot) const { return popups_.at(size_t(slot)); }
+WindowId CDlgBase::Popup(int slot) const {
+    return popups_.at(size_t(slot));
+}
 
 void CDlgBase::ClosePopup(int slot) {
     WindowId& popup = popups_.at(size_t(slot));
@@ -178,9 +182,13 @@ std::unique_ptr<EditField> CDlgBase::CreateEditField(const Rect& rect, const Fon
     return ui_.GetPlatform().CreateEdit(window_, kEditId, rect, font, style);
 }
 
-void CDlgBase::SetTimer(int id, int ms) { ui_.GetPlatform().SetTimer(window_, id, ms); }
+void CDlgBase::SetTimer(int id, int ms) {
+    ui_.GetPlatform().SetTimer(window_, id, ms);
+}
 
-void CDlgBase::KillTimer(int id) { ui_.GetPlatform().KillTimer(window_, id); }
+void CDlgBase::KillTimer(int id) {
+    ui_.GetPlatform().KillTimer(window_, id);
+}
 
 void CDlgBase::Invalidate(std::optional<Rect> rect) {
     if (window_ != 0) {

@@ -5,8 +5,8 @@
 
 #include "ui/UiContext.h"
 
-bool LoadSkinBitmap(Platform& platform, const std::u16string& path,
-                    std::unique_ptr<Image>& bitmap, int& width, int& height) {
+bool LoadSkinBitmap(Platform& platform, const std::u16string& path, std::unique_ptr<Image>& bitmap,
+                    int& width, int& height) {
     bitmap = platform.LoadImageFile(path);
     if (!bitmap) {
         return false;
@@ -51,7 +51,9 @@ std::unique_ptr<Font> CreateControlFont(const UiContext& ui, int height,
     return ui.GetPlatform().MakeFont(spec);
 }
 
-void FillSolid(Surface& surface, const Rect& rect, Colour colour) { surface.Fill(rect, colour); }
+void FillSolid(Surface& surface, const Rect& rect, Colour colour) {
+    surface.Fill(rect, colour);
+}
 
 void DrawCaption(Surface& surface, const std::u16string& text, const Rect& rect, const Font* font,
                  Colour colour, uint32_t flags) {

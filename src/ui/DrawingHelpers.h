@@ -30,8 +30,8 @@ inline constexpr uint32_t kCaptionFormat =
 // A BMP frame (a full path) as a bitmap. On success the bitmap replaces the caller's, its size is
 // stored in the size fields and the result is true; on failure the caller's bitmap is emptied,
 // the size fields are kept and the result is false.
-bool LoadSkinBitmap(Platform& platform, const std::u16string& path,
-                    std::unique_ptr<Image>& bitmap, int& width, int& height);
+bool LoadSkinBitmap(Platform& platform, const std::u16string& path, std::unique_ptr<Image>& bitmap,
+                    int& width, int& height);
 
 // The mean of each colour channel over all pixels (integer division), as 0x00BBGGRR; false and
 // the colour unchanged when the pixels cannot be read.
