@@ -12,11 +12,11 @@
 
 namespace {
 
-const ControlSpec& Spec(int id) {
-    const ControlSpec* spec = FindControlSpec(id);
-    EXPECT_NE(spec, nullptr) << id;
+const ControlSpec& Entry(int id) {
+    const ControlSpec* entry = FindControlSpec(id);
+    EXPECT_NE(entry, nullptr) << id;
     static const ControlSpec none;
-    return spec ? *spec : none;
+    return entry ? *entry : none;
 }
 
 struct Headers {
@@ -32,7 +32,7 @@ std::map<int, int> Tops(const std::set<int>& open, bool sensorPage) {
 }
 
 TEST(MainWindowLayout, EdgesAreScaledAndTruncatedSeparately) {
-    const BaseRect mouse = Spec(3400).rect;
+    const BaseRect mouse = Entry(3400).rect;
     struct Case {
         float scale;
         Rect expected;
@@ -52,7 +52,7 @@ TEST(MainWindowLayout, PanelsScaleWidthAndHeightOnTheirOwn) {
 }
 
 TEST(MainWindowLayout, FirstIdentifier3400IsTheFirstMouseView) {
-    const ControlSpec& first = Spec(3400);
+    const ControlSpec& first = Entry(3400);
     EXPECT_EQ(first.pictures.front(), u"mouse/mouse_nr.png");
     EXPECT_EQ(first.display, Display::Shown);
     const auto& all = MainWindowControls();
@@ -78,13 +78,13 @@ TEST(MainWindowLayout, EveryControlIsInAValidListAndSectionControlsFollowTheirHe
 
 TEST(MainWindowLayout, ButtonControlsAndBadges) {
     for (int id = 2013; id <= 2028; ++id) {
-        const ControlSpec& s = Spec(id);
+        const ControlSpec& s = Entry(id);
         EXPECT_EQ(s.kind, ControlKind::ComboButton);
         EXPECT_EQ(s.message, 1028);
         EXPECT_EQ(s.fixedText, u"Disable");
         EXPECT_EQ(s.rect.width, 162);
     }
-    EXPECT_EQ(Spec(2026).rect.y, 341); // key 13 is the ninth row
+    EXPECT_EQ(Entry(2026).rect.y, 341); // key 13 is the ninth row
     // Badge 2 sits left of control 2021, one pixel lower.
     const auto& all = MainWindowControls();
     const auto badge = std::find_if(all.begin(), all.end(), [](const ControlSpec& s) {
@@ -115,17 +115,17 @@ TEST(MainWindowLayout, DisplayFlagsOfTheTable) {
                           {2043, Display::NeverShown},
                           {3330, Display::Shown},
                           {3040, Display::NotShownAtStart}}) {
-        EXPECT_EQ(Spec(c.id).display, c.display) << c.id;
+        EXPECT_EQ(Entry(c.id).display, c.display) << c.id;
     }
     for (int id : {3008, 3007, 3010})
-        EXPECT_TRUE(Spec(id).disabled) << id;
-    EXPECT_TRUE(Spec(3001).checked);
-    EXPECT_TRUE(Spec(3002).checked);
-    EXPECT_FALSE(Spec(3004).checked);
-    EXPECT_EQ(Spec(3021).textSuffix, u":2.1.14");
-    EXPECT_EQ(FontHeight(Spec(3405).font, 1.5f), 24);
-    EXPECT_EQ(FontHeight(Spec(3503).font, 1.5f), 27);
-    EXPECT_EQ(FontHeight(Spec(3290).font, 1.5f), 16);
+        EXPECT_TRUE(Entry(id).disabled) << id;
+    EXPECT_TRUE(Entry(3001).checked);
+    EXPECT_TRUE(Entry(3002).checked);
+    EXPECT_FALSE(Entry(3004).checked);
+    EXPECT_EQ(Entry(3021).textSuffix, u":2.1.14");
+    EXPECT_EQ(FontHeight(Entry(3405).font, 1.5f), 24);
+    EXPECT_EQ(FontHeight(Entry(3503).font, 1.5f), 27);
+    EXPECT_EQ(FontHeight(Entry(3290).font, 1.5f), 16);
 }
 
 TEST(MainWindowColumn, HeaderTopsFollowTheOpenSections) {

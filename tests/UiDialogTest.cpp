@@ -90,8 +90,8 @@ TEST_F(UiDialogTest, InitialisationSetsIconTitleFontAndCreatesControlsOnce) {
     EXPECT_FALSE(dlg.Create());
     EXPECT_EQ(dlg.createCalls, 1);
     ASSERT_NE(dlg.DialogFont(), nullptr);
-    EXPECT_EQ(dlg.DialogFont()->Spec().weight, 600);
-    EXPECT_EQ(dlg.DialogFont()->Spec().height, 96 * -10 / 72);
+    EXPECT_EQ(dlg.DialogFont()->Attributes().weight, 600);
+    EXPECT_EQ(dlg.DialogFont()->Attributes().height, 96 * -10 / 72);
     EXPECT_EQ(dlg.FindControl(100), dlg.List(0)[0].get());
     EXPECT_EQ(dlg.FindControl(101), nullptr);
 }
@@ -303,7 +303,7 @@ TEST(UiDrawingTest, ControlFontFollowsTheLanguageFontSettings) {
     LanguageTexts texts;
     UiContext ui(platform, texts, u"/x/", 1.0f);
     const auto font = CreateControlFont(ui);
-    EXPECT_EQ(font->Spec(), (FontSpec{u"宋体", 12, 0, 0, 134, 0x20}));
+    EXPECT_EQ(font->Attributes(), (FontSpec{u"宋体", 12, 0, 0, 134, 0x20}));
     const auto other = CreateControlFont(ui, 20, u"Tahoma");
-    EXPECT_EQ(other->Spec(), (FontSpec{u"Tahoma", 20, 0, 0, 134, 0x20}));
+    EXPECT_EQ(other->Attributes(), (FontSpec{u"Tahoma", 20, 0, 0, 134, 0x20}));
 }

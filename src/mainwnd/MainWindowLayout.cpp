@@ -523,9 +523,9 @@ const std::vector<ControlSpec>& MainWindowControls() {
 }
 
 const ControlSpec* FindControlSpec(int id) {
-    for (const ControlSpec& spec : MainWindowControls())
-        if (spec.id == id)
-            return &spec;
+    for (const ControlSpec& entry : MainWindowControls())
+        if (entry.id == id)
+            return &entry;
     return nullptr;
 }
 

@@ -43,12 +43,12 @@ std::unique_ptr<Font> CreateControlFont(const UiContext& ui) {
 
 std::unique_ptr<Font> CreateControlFont(const UiContext& ui, int height,
                                         const std::u16string& face) {
-    FontSpec spec;
-    spec.face = face;
-    spec.height = height;
-    spec.charset = ui.ControlFontSettings().charset;
-    spec.pitchAndFamily = 0x20;
-    return ui.GetPlatform().MakeFont(spec);
+    FontSpec entry;
+    entry.face = face;
+    entry.height = height;
+    entry.charset = ui.ControlFontSettings().charset;
+    entry.pitchAndFamily = 0x20;
+    return ui.GetPlatform().MakeFont(entry);
 }
 
 void FillSolid(Surface& surface, const Rect& rect, Colour colour) {
