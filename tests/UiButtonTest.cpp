@@ -258,11 +258,9 @@ TEST(UiColorSelectCheckButtonTest, DoubleClickSendsTenAndReleaseKeepsTheMark) {
     world.Move(kInside);
     world.platform.DoubleClick(world.Window(), kInside);
     EXPECT_FALSE(swatch->IsMarked());
-    const std::vector<Notice> expected{
-        {3061, 0, 1}, {3061, 0, 2}, {3061, 0, 10}, {3061, 0, 1}, {3061, 0, 2}};
-    auto notices = world.TakeNotices();
-    EXPECT_NE(std::find(notices.begin(), notices.end(), Notice{3061, 0, 10}), notices.end());
-    EXPECT_EQ(std::count(notices.begin(), notices.end(), Notice{3061, 0, 2}), 1);
+    // The window system sends down, up, double click, up.
+    const std::vector<Notice> expected{{3061, 0, 1}, {3061, 0, 2}, {3061, 0, 10}, {3061, 0, 2}};
+    EXPECT_EQ(world.TakeNotices(), expected);
 }
 
 TEST(UiStaticControlsTest, StaticsAreDisabledAndTextWraps) {
