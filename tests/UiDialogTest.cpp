@@ -307,3 +307,92 @@ TEST(UiDrawingTest, ControlFontFollowsTheLanguageFontSettings) {
     const auto other = CreateControlFont(ui, 20, u"Tahoma");
     EXPECT_EQ(other->Attributes(), (FontSpec{u"Tahoma", 20, 0, 0, 134, 0x20}));
 }
+
+TEST_F(UiDialogTest, ReleaseOnAProfileTabRepaintsTheWholeWindowOtherwiseOnlyTheControl) {
+    TestDialog& dlg = OpenWith({{2049, {10, 10, 50, 30}}, {100, {60, 10, 90, 30}}});
+    const WindowId w = dlg.Window();
+    world.Click({20, 20});
+    world.platform.ClearPaints();
+    world.Move({20, 21});
+    world.platform.LeftDown(w, {20, 21});
+    world.platform.ClearPaints();
+    world.platform.LeftUp(w, {20, 21});
+    ASSERT_FALSE(world.platform.Paints(w).empty());
+    EXPECT_EQ(world.platform.Paints(w).back().invalid, (Rect{0, 0, 400, 300}));
+
+    world.Move({70, 20});
+    world.platform.LeftDown(w, {70, 20});
+    world.platform.ClearPaints();
+    world.platform.LeftUp(w, {70, 20});
+    ASSERT_FALSE(world.platform.Paints(w).empty());
+    EXPECT_EQ(world.platform.Paints(w).back().invalid, (Rect{60, 10, 90, 30}));
+}
+
+TEST_F(UiDialogTest, HandlerMayForgetTheHoverControlDuringTheRelease) {
+    TestDialog& dlg = OpenWith({{100, {10, 10, 50, 30}}});
+    dlg.onMessage = [&dlg](uint32_t, uintptr_t, intptr_t code) {
+        if (code == NotifyCode::Released) {
+            dlg.ClearHoverControl();
+        }
+        return false;
+    };
+    world.Click({20, 20});
+    EXPECT_EQ(dlg.HoverControl(), nullptr);
+    EXPECT_EQ(dlg.LastPoint(), (Point{20, 20}));
+}
+
+TEST_F(UiDialogTest, MaximisedWindowKeepsTheCursorPointOnLeaveWhenStillInside) {
+    TestDialog& dlg = OpenWith({{100, {10, 10, 50, 30}}});
+    world.Move({20, 20});
+    world.platform.SetMaximized(dlg.Window(), true);
+    log.clear();
+    world.platform.MouseLeave(dlg.Window());
+    EXPECT_EQ(log, (std::vector<std::string>{"100 move 20,20"}));
+    EXPECT_EQ(dlg.HoverControl(), nullptr);
+}
+
+TEST_F(UiDialogTest, RightReleaseSearchesOnlyListZero) {
+    TestDialog& dlg = world.Open([this](TestDialog& d) {
+        d.Add<ProbeControl>(0, 100, Rect{10, 10, 50, 30}, log);
+        d.Add<ProbeControl>(1, 101, Rect{60, 10, 90, 30}, log);
+    });
+    world.Move({20, 20});
+    world.platform.RightUp(dlg.Window(), {20, 20});
+    world.Move({70, 20});
+    world.platform.RightUp(dlg.Window(), {70, 20});
+    const auto rightUps = std::count_if(log.begin(), log.end(), [](const std::string& line) {
+        return line.find(" rup ") != std::string::npos;
+    });
+    EXPECT_EQ(rightUps, 1);
+    EXPECT_NE(std::find(log.begin(), log.end(), "100 rup 20,20"), log.end());
+}
+
+TEST_F(UiDialogTest, DoubleClickGoesToTheHoverControl) {
+    TestDialog& dlg = OpenWith({{100, {10, 10, 50, 30}}});
+    world.Move({20, 20});
+    world.platform.DoubleClick(dlg.Window(), {20, 20});
+    EXPECT_NE(std::find(log.begin(), log.end(), "100 dbl 20,20"), log.end());
+    log.clear();
+    world.Move({200, 200});
+    world.platform.DoubleClick(dlg.Window(), {200, 200});
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [](const std::string& l) { return l.find(" dbl ") != l.npos; }),
+              0);
+}
+
+TEST_F(UiDialogTest, BackgroundTakesTheAverageColourAndInsetOnlyWhenTheWindowIsLarger) {
+    TestDialog& dlg = OpenWith({});
+    world.platform.AddImage(u"/frames/small.bmp", {2, 1}, {0x000000, 0xFFFFFF});
+    EXPECT_TRUE(dlg.SetBackgroundFromFile(u"/frames/small.bmp"));
+    EXPECT_EQ(dlg.BackgroundSize(), (Size{2, 1}));
+    EXPECT_EQ(dlg.BackgroundColour(), Rgb(127, 127, 127));
+    EXPECT_EQ(dlg.BackgroundInset(), 1) << "smallest of width, 100 and height";
+    ASSERT_NE(dlg.OffscreenBackground(), nullptr);
+    EXPECT_EQ(dlg.OffscreenBackground()->GetSize(), (Size{2, 1}));
+
+    world.platform.AddImage(u"/frames/big.bmp", {1127, 740});
+    EXPECT_TRUE(dlg.SetBackgroundFromFile(u"/frames/big.bmp"));
+    EXPECT_EQ(dlg.BackgroundInset(), 0);
+    EXPECT_FALSE(dlg.SetBackgroundFromFile(u"/frames/missing.bmp"));
+    EXPECT_EQ(dlg.BackgroundSize(), (Size{1127, 740}));
+}
