@@ -1,0 +1,77 @@
+#include "SettingsTestSupport.h"
+#include "device/SensorTable.h"
+#include "mainwnd/CCorvexDlg.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "ui/CCheckButton.h"
+#include "ui/CComboButton.h"
+#include "ui/UiContext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MainWindow : ::testing::Test {
+    settings_test::ProfileWorld world;
+    HeadlessPlatform platform{HeadlessSetup{.programFolder = CORVEX_ASSETS_DIR u"/"}};
+    SensorTables sensor;
+    PendingFlags pending;
+    UiContext ui{platform, world.texts, CORVEX_ASSETS_DIR u"/", 1.0f};
+    CCorvexDlg dlg{ui, {world.table, world.settings, sensor, pending}};
+
+    void SetUp() override {
+        ASSERT_TRUE(dlg.Create());
+        platform.Pump();
+    }
+    Rect RectOf(int id) const { return dlg.FindControl(unsigned(id))->GetRect(); }
+    void ClickAt(const Rect& r) {
+        const Point p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        platform.MouseMove(dlg.Window(), p);
+        platform.Click(dlg.Window(), p);
+    }
+};
+
+TEST_F(MainWindow, StartStateIsLaidOutAtTheFirstPaint) {
+    EXPECT_EQ(RectOf(3400), (Rect{437, 171, 837, 571}));
+    EXPECT_EQ(RectOf(3002), (Rect{846, 290, 1108, 315}));
+    EXPECT_EQ(RectOf(3120), (Rect{886, 326, 1075, 351}));
+    EXPECT_EQ(RectOf(3013), (Rect{846, 490, 1108, 515}));
+    EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
+}
+
+TEST_F(MainWindow, OpeningPollingClosesLightingAndMovesTheColumn) {
+    ClickAt(RectOf(3004));
+    EXPECT_TRUE(dlg.IsSectionOpen(3001));
+    EXPECT_TRUE(dlg.IsSectionOpen(3004));
+    EXPECT_FALSE(dlg.IsSectionOpen(3002));
+    platform.Pump();
+    EXPECT_EQ(RectOf(3004).top, 124 + 196);
+    EXPECT_FALSE(dlg.FindControl(3120)->IsDisplayed());
+    EXPECT_TRUE(dlg.FindControl(3030)->IsDisplayed()); // class 1: the picture radios
+}
+
+TEST_F(MainWindow, PointingAtAThumbButtonShowsTheSideView) {
+    const Rect control = RectOf(2020);
+    platform.MouseMove(dlg.Window(), {control.left + 5, control.top + 5});
+    EXPECT_FALSE(dlg.FindControl(3400)->IsDisplayed());
+    platform.MouseMove(dlg.Window(), {5, 400});
+    EXPECT_FALSE(dlg.FindControl(3400)->IsDisplayed()); // leaving keeps the view
+    const Rect top = RectOf(2019);
+    platform.MouseMove(dlg.Window(), {top.left + 5, top.top + 5});
+    EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
+}
+
+TEST_F(MainWindow, RefreshShowsKeyNamesAndCollectStoresSwitches) {
+    world.table[0].Keys[7].Name = u"Back";
+    dlg.RefreshPages();
+    auto* combo = dynamic_cast<CComboButton*>(dlg.FindControl(2020));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->ValueText(), u"Back");
+    auto* snap = dynamic_cast<CCheckButton*>(dlg.FindControl(3540));
+    ASSERT_NE(snap, nullptr);
+    snap->SetCheck(!snap->GetCheck());
+    const bool wanted = snap->GetCheck();
+    dlg.CollectPages();
+    EXPECT_EQ(world.table[0].GetPair(20, 1), wanted ? u"1" : u"0");
+}
+
+} // namespace
