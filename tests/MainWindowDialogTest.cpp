@@ -74,4 +74,30 @@ TEST_F(MainWindow, RefreshShowsKeyNamesAndCollectStoresSwitches) {
     EXPECT_EQ(world.table[0].GetPair(20, 1), wanted ? u"1" : u"0");
 }
 
+std::vector<PaintOp> OpsOf(const std::vector<PaintOp>& ops, PaintKind kind) {
+    std::vector<PaintOp> out;
+    for (const PaintOp& op : ops)
+        if (op.kind == kind)
+            out.push_back(op);
+    return out;
+}
+
+TEST_F(MainWindow, PaintsBackgroundPanelsThenControls) {
+    const auto& ops = platform.LastPaintOps(dlg.Window());
+    const auto stretched = OpsOf(ops, PaintKind::StretchBitmap);
+    ASSERT_EQ(stretched.size(), 1u + 4u + 2u); // background, left panels, DPI and lighting
+    EXPECT_EQ(stretched[0].image, u"#364");
+    EXPECT_EQ(stretched[0].rect, (Rect{0, 0, 1127, 740}));
+    EXPECT_TRUE(stretched[0].halftone);
+    EXPECT_EQ(stretched[5].rect, (Rect{846, 89, 1108, 285}));
+    EXPECT_EQ(stretched[6].rect, (Rect{846, 315, 1108, 395}));
+    const auto images = OpsOf(ops, PaintKind::DrawImage);
+    ASSERT_FALSE(images.empty());
+    EXPECT_NE(images[0].image.find(u"mouse_nr.png"), std::u16string::npos);
+
+    ClickAt(RectOf(3002)); // closes lighting
+    platform.Pump();
+    EXPECT_EQ(OpsOf(platform.LastPaintOps(dlg.Window()), PaintKind::StretchBitmap).size(), 6u);
+}
+
 } // namespace
