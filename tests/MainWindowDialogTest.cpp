@@ -2,6 +2,7 @@
 #include "device/SensorTable.h"
 #include "mainwnd/CCorvexDlg.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "settings/ButtonAssignment.h"
 #include "ui/CCheckButton.h"
 #include "ui/CComboButton.h"
 #include "ui/UiContext.h"
@@ -98,6 +99,31 @@ TEST_F(MainWindow, PaintsBackgroundPanelsThenControls) {
     ClickAt(RectOf(3002)); // closes lighting
     platform.Pump();
     EXPECT_EQ(OpsOf(platform.LastPaintOps(dlg.Window()), PaintKind::StretchBitmap).size(), 6u);
+}
+
+TEST_F(MainWindow, AssignedFunctionFollowsTheLeftButtonRule) {
+    world.texts.Set(20, u"Left");
+    world.table[0].Keys[0].Value = kLeftButtonCode;
+    std::vector<int> fired;
+    dlg.SetTimerHandler([&](int id) { fired.push_back(id); });
+    const ButtonFunction copy{{0x70, 0x01, 0x06}};
+
+    dlg.AssignButton(2014, u"Copy", copy);
+    EXPECT_TRUE(pending.buttons);
+    EXPECT_EQ(world.table[0].Keys[1].Value, copy);
+    EXPECT_EQ(dynamic_cast<CComboButton*>(dlg.FindControl(2014))->ValueText(), u"Copy");
+    EXPECT_TRUE(platform.IsTimerArmed(dlg.Window(), 30));
+    platform.AdvanceMs(20);
+    EXPECT_EQ(fired, std::vector<int>{30});
+    EXPECT_FALSE(platform.IsTimerArmed(dlg.Window(), 30)); // one-shot
+
+    pending.buttons = false;
+    dlg.AssignButton(2013, u"Copy", copy); // the only left button
+    EXPECT_FALSE(pending.buttons);
+    EXPECT_EQ(world.table[0].Keys[0].Value, kLeftButtonCode);
+    EXPECT_EQ(dynamic_cast<CComboButton*>(dlg.FindControl(2013))->ValueText(), u"Left");
+    platform.AdvanceMs(100);
+    EXPECT_EQ(fired, (std::vector<int>{30, 20}));
 }
 
 } // namespace

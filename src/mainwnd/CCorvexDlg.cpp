@@ -1,6 +1,7 @@
 #include "mainwnd/CCorvexDlg.h"
 
 #include "device/SensorTable.h"
+#include "mainwnd/ButtonChoice.h"
 #include "mainwnd/MainWindowColumn.h"
 #include "mainwnd/SectionRule.h"
 #include "settings/ButtonAssignment.h"
@@ -280,4 +281,22 @@ intptr_t CCorvexDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
         return 0;
     }
     return CDlgBase::OnMessage(message, wParam, lParam);
+}
+
+void CCorvexDlg::AssignButton(int controlId, std::u16string name, const ButtonFunction& code,
+                              const MacroRecord* macro, std::u16string url) {
+    const ButtonChoiceResult result =
+        AssignButtonChoice(CurrentProfile(), controlId, std::move(name), code, macro,
+                           std::move(url), Ui().Texts(), model_.pending);
+    for (int slot = 0; slot < kPopupSlots; ++slot)
+        ClosePopup(slot);
+    SetTimer(result.timer, result.timerMs);
+    RefreshPages();
+}
+
+void CCorvexDlg::OnTimer(int id) {
+    if (id == kLeftButtonWarningTimer || id == kApplyTimer)
+        KillTimer(id);
+    if (timerHandler_)
+        timerHandler_(id);
 }

@@ -4,10 +4,14 @@
 #include "mainwnd/ButtonPage.h"
 #include "mainwnd/MainWindowLayout.h"
 #include "mainwnd/PageValues.h"
+#include "settings/ButtonFunction.h"
 #include "ui/CDlgBase.h"
 
 #include <array>
+#include <functional>
+#include <string>
 
+class MacroRecord;
 class ProfileTable;
 class SensorTables;
 class SettingsStore;
@@ -39,11 +43,23 @@ class CCorvexDlg : public CDlgBase {
     void SetMaxRateClass(int rateClass) { maxRateClass_ = rateClass; }
     bool IsSectionOpen(int header) const;
 
+    // A function chosen for a button control (a menu item or a dialog's result): stored on the
+    // key of the current profile under the left-button rule; starts timer 30 (buttons pending)
+    // or timer 20 (the left button was restored; the timer handler warns the user).
+    void AssignButton(int controlId, std::u16string name, const ButtonFunction& code,
+                      const MacroRecord* macro = nullptr, std::u16string url = {});
+    // Receives every timer of the window after the one-shot timers 20 and 30 have been killed
+    // (timer 30 applies the pending changes, timer 20 shows the left-button warning).
+    void SetTimerHandler(std::function<void(int id)> handler) {
+        timerHandler_ = std::move(handler);
+    }
+
   protected:
     bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void Draw(Surface& surface, const Rect& client) override;
     intptr_t OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    void OnTimer(int id) override;
 
   private:
     CControlBase* CreateControl(const ControlSpec& spec, const Rect& rect);
@@ -60,4 +76,5 @@ class CCorvexDlg : public CDlgBase {
     std::array<CControlBase*, 2> mouseViews_{};
     int maxRateClass_ = 1;
     Point clientOrigin_;
+    std::function<void(int id)> timerHandler_;
 };
