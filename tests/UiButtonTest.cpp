@@ -310,7 +310,7 @@ class UiScaledDrawingTest : public ::testing::TestWithParam<float> {};
 TEST_P(UiScaledDrawingTest, PicturesFillTheScaledRectangleAndDpiValueUsesTheTopStrip) {
     const float scale = GetParam();
     UiWorld world(scale);
-    const Rect base{437, 100, 452, 115};
+    const Rect base{337, 100, 352, 115};
     world.Open([&](TestDialog& d) {
         d.Add<CImageButton>(0, 2004, d.Ui().Scale(base), u"", 0)
             ->LoadImages(u"skins\\exit_nr.png", u"skins\\exit_ov.png");
@@ -323,7 +323,7 @@ TEST_P(UiScaledDrawingTest, PicturesFillTheScaledRectangleAndDpiValueUsesTheTopS
     const auto images = OpsOf(ops, PaintKind::DrawImage);
     ASSERT_EQ(images.size(), 1u);
     const Rect r = world.ui.Scale(base);
-    EXPECT_EQ(r.left, int(437 * scale));
+    EXPECT_EQ(r.left, int(337 * scale));
     EXPECT_EQ(images[0].dest,
               (RectF{float(r.left), float(r.top), float(r.Width()), float(r.Height())}));
     EXPECT_EQ(images[0].source, (Rect{0, 0, 15, 15})) << "source sizes are not scaled";
@@ -336,4 +336,7 @@ TEST_P(UiScaledDrawingTest, PicturesFillTheScaledRectangleAndDpiValueUsesTheTopS
               (Rect{label.left, label.top, label.right, label.top + int(11 * scale)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, UiScaledDrawingTest, ::testing::Values(1.0f, 1.5f, 2.0f));
+INSTANTIATE_TEST_SUITE_P(Scales, UiScaledDrawingTest, ::testing::Values(1.0f, 1.5f, 2.0f),
+                         [](const ::testing::TestParamInfo<float>& info) {
+                             return "Scale" + std::to_string(int(info.param * 10));
+                         });
