@@ -5,6 +5,7 @@
 #include "settings/ButtonAssignment.h"
 #include "ui/CCheckButton.h"
 #include "ui/CComboButton.h"
+#include "ui/CListPopup.h"
 #include "ui/UiContext.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,34 @@ TEST_F(MainWindow, AssignedFunctionFollowsTheLeftButtonRule) {
     EXPECT_EQ(dynamic_cast<CComboButton*>(dlg.FindControl(2013))->ValueText(), u"Left");
     platform.AdvanceMs(100);
     EXPECT_EQ(fired, (std::vector<int>{30, 20}));
+}
+
+TEST_F(MainWindow, ClickOpensTheFunctionMenuAndAChoiceAssignsIt) {
+    world.table[0].Keys[0].Value = kLeftButtonCode;
+    ClickAt(RectOf(2015));
+    const auto windows = platform.Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(platform.Kind(windows[1]), WindowKind::PopupList);
+    EXPECT_TRUE(dynamic_cast<CComboButton*>(dlg.FindControl(2015))->IsPopupOpen());
+
+    const PopupResult choice{u"Middle", ButtonFunction{{0x10, 0x04, 0x00}}};
+    platform.Send(dlg.Window(), ButtonMenuMsg::Selection, 2015, intptr_t(&choice));
+    platform.Pump();
+    EXPECT_EQ(world.table[0].Keys[2].Name, u"Middle");
+    EXPECT_EQ(world.table[0].Keys[2].Value, choice.code);
+    EXPECT_TRUE(pending.buttons);
+    EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2015))->IsPopupOpen());
+    EXPECT_EQ(platform.Windows().size(), 1u); // the menu closed
+}
+
+TEST_F(MainWindow, DismissingTheMenuAssignsNothing) {
+    ClickAt(RectOf(2020));
+    ASSERT_EQ(platform.Windows().size(), 2u);
+    platform.Deactivate(platform.Windows()[1]);
+    platform.Pump();
+    EXPECT_EQ(platform.Windows().size(), 1u);
+    EXPECT_FALSE(pending.buttons);
+    EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2020))->IsPopupOpen());
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "ui/CColorSelectButton.h"
 #include "ui/CColorSelectCheckButton.h"
 #include "ui/CComboButton.h"
+#include "ui/CComboPopup.h"
 #include "ui/CDPIRadioButton.h"
 #include "ui/CImageButton.h"
 #include "ui/CLinkButton.h"
@@ -260,6 +261,8 @@ void CCorvexDlg::ButtonNotified(int controlId, intptr_t code) {
     const int key = controlId - kFirstKeyControl;
     if (key < 0 || key >= int(kKeyCount))
         return;
+    if (code == 2)
+        return OpenFunctionMenu(controlId);
     if (code == 4)
         highlight_.PointerEntered(key);
     else if (code == 5)
@@ -274,6 +277,18 @@ void CCorvexDlg::ButtonNotified(int controlId, intptr_t code) {
 intptr_t CCorvexDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     if (message == ButtonMenuMsg::ButtonNotify) {
         ButtonNotified(int(wParam), lParam);
+        return 0;
+    }
+    if (message == ButtonMenuMsg::Selection && lParam != 0 && menu_.IsOpen()) {
+        const auto& result = *reinterpret_cast<const PopupResult*>(lParam);
+        const int control = menu_.Choose();
+        if (auto* combo = dynamic_cast<CComboButton*>(Control(control)))
+            combo->SetPopupOpen(false);
+        AssignButton(control, result.text, result.code);
+        return 0;
+    }
+    if (message == ButtonMenuMsg::Dismissed && menu_.MainDismissed()) {
+        CloseFunctionMenu();
         return 0;
     }
     if (SectionList(int(message)) != 0 && lParam == 2) {
@@ -299,4 +314,30 @@ void CCorvexDlg::OnTimer(int id) {
         KillTimer(id);
     if (timerHandler_)
         timerHandler_(id);
+}
+
+void CCorvexDlg::OpenFunctionMenu(int controlId) {
+    auto* combo = dynamic_cast<CComboButton*>(Control(controlId));
+    if (!combo)
+        return;
+    for (int slot = 0; slot < kPopupSlots; ++slot)
+        ClosePopup(slot);
+    combo->SetPopupOpen(true);
+    menu_.Open(controlId);
+    // One pixel above and below the seventeen rows.
+    const Size size{Ui().Scale(162), Ui().Scale(2 + 17 * 22)};
+    const Point at = PopupOrigin(combo->GetRect(), size, Ui().Scale(kMainWindowBaseSize.height));
+    const Point screen = Ui().GetPlatform().ClientToScreen(Window(), at);
+    SetPopup(0, CWndPopup::Open(std::make_unique<CComboPopup>(Ui()), Window(),
+                                {screen.x, screen.y, screen.x + size.width, screen.y + size.height},
+                                ButtonMenuMsg::Selection, uintptr_t(controlId)));
+}
+
+void CCorvexDlg::CloseFunctionMenu() {
+    for (int id = kFirstKeyControl; id < kFirstKeyControl + int(kKeyCount); ++id)
+        if (auto* combo = dynamic_cast<CComboButton*>(Control(id)))
+            combo->SetPopupOpen(false);
+    for (int slot = 0; slot < kPopupSlots; ++slot)
+        ClosePopup(slot);
+    Invalidate();
 }

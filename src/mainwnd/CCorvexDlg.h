@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/DeviceSync.h"
+#include "mainwnd/ButtonMenuSession.h"
 #include "mainwnd/ButtonPage.h"
 #include "mainwnd/MainWindowLayout.h"
 #include "mainwnd/PageValues.h"
@@ -65,6 +66,8 @@ class CCorvexDlg : public CDlgBase {
     CControlBase* CreateControl(const ControlSpec& spec, const Rect& rect);
     void HeaderReleased(int header);
     void ButtonNotified(int controlId, intptr_t code);
+    void OpenFunctionMenu(int controlId);
+    void CloseFunctionMenu();
     void ApplyValues();
     void ReadValues();
     ProfileSettings& CurrentProfile();
@@ -73,6 +76,7 @@ class CCorvexDlg : public CDlgBase {
     Model model_;
     PageValues values_;
     ButtonPageHighlight highlight_;
+    ButtonMenuSession menu_;
     std::array<CControlBase*, 2> mouseViews_{};
     int maxRateClass_ = 1;
     Point clientOrigin_;
