@@ -1,0 +1,158 @@
+#include "SettingsTestSupport.h"
+#include "device/SensorTable.h"
+#include "mainwnd/CCorvexDlg.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "settings/ButtonAssignment.h"
+#include "ui/CCheckButton.h"
+#include "ui/CComboButton.h"
+#include "ui/CListPopup.h"
+#include "ui/UiContext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MainWindow : ::testing::Test {
+    settings_test::ProfileWorld world;
+    HeadlessPlatform platform{HeadlessSetup{.programFolder = CORVEX_ASSETS_DIR u"/"}};
+    SensorTables sensor;
+    PendingFlags pending;
+    UiContext ui{platform, world.texts, CORVEX_ASSETS_DIR u"/", 1.0f};
+    CCorvexDlg dlg{ui, {world.table, world.settings, sensor, pending}};
+
+    void SetUp() override {
+        ASSERT_TRUE(dlg.Create());
+        platform.Pump();
+    }
+    Rect RectOf(int id) const { return dlg.FindControl(unsigned(id))->GetRect(); }
+    void ClickAt(const Rect& r) {
+        const Point p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        platform.MouseMove(dlg.Window(), p);
+        platform.Click(dlg.Window(), p);
+    }
+};
+
+TEST_F(MainWindow, StartStateIsLaidOutAtTheFirstPaint) {
+    EXPECT_EQ(RectOf(3400), (Rect{437, 171, 837, 571}));
+    EXPECT_EQ(RectOf(3002), (Rect{846, 290, 1108, 315}));
+    EXPECT_EQ(RectOf(3120), (Rect{886, 326, 1075, 351}));
+    EXPECT_EQ(RectOf(3013), (Rect{846, 490, 1108, 515}));
+    EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
+}
+
+TEST_F(MainWindow, OpeningPollingClosesLightingAndMovesTheColumn) {
+    ClickAt(RectOf(3004));
+    EXPECT_TRUE(dlg.IsSectionOpen(3001));
+    EXPECT_TRUE(dlg.IsSectionOpen(3004));
+    EXPECT_FALSE(dlg.IsSectionOpen(3002));
+    platform.Pump();
+    EXPECT_EQ(RectOf(3004).top, 124 + 196);
+    EXPECT_FALSE(dlg.FindControl(3120)->IsDisplayed());
+    EXPECT_TRUE(dlg.FindControl(3030)->IsDisplayed()); // class 1: the picture radios
+}
+
+TEST_F(MainWindow, PointingAtAThumbButtonShowsTheSideView) {
+    const Rect control = RectOf(2020);
+    platform.MouseMove(dlg.Window(), {control.left + 5, control.top + 5});
+    EXPECT_FALSE(dlg.FindControl(3400)->IsDisplayed());
+    platform.MouseMove(dlg.Window(), {5, 400});
+    EXPECT_FALSE(dlg.FindControl(3400)->IsDisplayed()); // leaving keeps the view
+    const Rect top = RectOf(2019);
+    platform.MouseMove(dlg.Window(), {top.left + 5, top.top + 5});
+    EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
+}
+
+TEST_F(MainWindow, RefreshShowsKeyNamesAndCollectStoresSwitches) {
+    world.table[0].Keys[7].Name = u"Back";
+    dlg.RefreshPages();
+    auto* combo = dynamic_cast<CComboButton*>(dlg.FindControl(2020));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->ValueText(), u"Back");
+    auto* snap = dynamic_cast<CCheckButton*>(dlg.FindControl(3540));
+    ASSERT_NE(snap, nullptr);
+    snap->SetCheck(!snap->GetCheck());
+    const bool wanted = snap->GetCheck();
+    dlg.CollectPages();
+    EXPECT_EQ(world.table[0].GetPair(20, 1), wanted ? u"1" : u"0");
+}
+
+std::vector<PaintOp> OpsOf(const std::vector<PaintOp>& ops, PaintKind kind) {
+    std::vector<PaintOp> out;
+    for (const PaintOp& op : ops)
+        if (op.kind == kind)
+            out.push_back(op);
+    return out;
+}
+
+TEST_F(MainWindow, PaintsBackgroundPanelsThenControls) {
+    const auto& ops = platform.LastPaintOps(dlg.Window());
+    const auto stretched = OpsOf(ops, PaintKind::StretchBitmap);
+    ASSERT_EQ(stretched.size(), 1u + 4u + 2u); // background, left panels, DPI and lighting
+    EXPECT_EQ(stretched[0].image, u"#364");
+    EXPECT_EQ(stretched[0].rect, (Rect{0, 0, 1127, 740}));
+    EXPECT_TRUE(stretched[0].halftone);
+    EXPECT_EQ(stretched[5].rect, (Rect{846, 89, 1108, 285}));
+    EXPECT_EQ(stretched[6].rect, (Rect{846, 315, 1108, 395}));
+    const auto images = OpsOf(ops, PaintKind::DrawImage);
+    ASSERT_FALSE(images.empty());
+    EXPECT_NE(images[0].image.find(u"mouse_nr.png"), std::u16string::npos);
+
+    ClickAt(RectOf(3002)); // closes lighting
+    platform.Pump();
+    EXPECT_EQ(OpsOf(platform.LastPaintOps(dlg.Window()), PaintKind::StretchBitmap).size(), 6u);
+}
+
+TEST_F(MainWindow, AssignedFunctionFollowsTheLeftButtonRule) {
+    world.texts.Set(20, u"Left");
+    world.table[0].Keys[0].Value = kLeftButtonCode;
+    std::vector<int> fired;
+    dlg.SetTimerHandler([&](int id) { fired.push_back(id); });
+    const ButtonFunction copy{{0x70, 0x01, 0x06}};
+
+    dlg.AssignButton(2014, u"Copy", copy);
+    EXPECT_TRUE(pending.buttons);
+    EXPECT_EQ(world.table[0].Keys[1].Value, copy);
+    EXPECT_EQ(dynamic_cast<CComboButton*>(dlg.FindControl(2014))->ValueText(), u"Copy");
+    EXPECT_TRUE(platform.IsTimerArmed(dlg.Window(), 30));
+    platform.AdvanceMs(20);
+    EXPECT_EQ(fired, std::vector<int>{30});
+    EXPECT_FALSE(platform.IsTimerArmed(dlg.Window(), 30)); // one-shot
+
+    pending.buttons = false;
+    dlg.AssignButton(2013, u"Copy", copy); // the only left button
+    EXPECT_FALSE(pending.buttons);
+    EXPECT_EQ(world.table[0].Keys[0].Value, kLeftButtonCode);
+    EXPECT_EQ(dynamic_cast<CComboButton*>(dlg.FindControl(2013))->ValueText(), u"Left");
+    platform.AdvanceMs(100);
+    EXPECT_EQ(fired, (std::vector<int>{30, 20}));
+}
+
+TEST_F(MainWindow, ClickOpensTheFunctionMenuAndAChoiceAssignsIt) {
+    world.table[0].Keys[0].Value = kLeftButtonCode;
+    ClickAt(RectOf(2015));
+    const auto windows = platform.Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(platform.Kind(windows[1]), WindowKind::PopupList);
+    EXPECT_TRUE(dynamic_cast<CComboButton*>(dlg.FindControl(2015))->IsPopupOpen());
+
+    const PopupResult choice{u"Middle", ButtonFunction{{0x10, 0x04, 0x00}}};
+    platform.Send(dlg.Window(), ButtonMenuMsg::Selection, 2015, intptr_t(&choice));
+    platform.Pump();
+    EXPECT_EQ(world.table[0].Keys[2].Name, u"Middle");
+    EXPECT_EQ(world.table[0].Keys[2].Value, choice.code);
+    EXPECT_TRUE(pending.buttons);
+    EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2015))->IsPopupOpen());
+    EXPECT_EQ(platform.Windows().size(), 1u); // the menu closed
+}
+
+TEST_F(MainWindow, DismissingTheMenuAssignsNothing) {
+    ClickAt(RectOf(2020));
+    ASSERT_EQ(platform.Windows().size(), 2u);
+    platform.Deactivate(platform.Windows()[1]);
+    platform.Pump();
+    EXPECT_EQ(platform.Windows().size(), 1u);
+    EXPECT_FALSE(pending.buttons);
+    EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2020))->IsPopupOpen());
+}
+
+} // namespace
