@@ -58,16 +58,14 @@ TEST_F(QtPlatformTest, PicturesLoadFromFilesAndNumberedResources) {
 
 // A 2 x 2 24-bit bitmap, stored bottom-up: blue, white on the lower row, red, green above.
 TEST_F(QtPlatformTest, BitmapPixelsAreReadTopDownWithoutAlpha) {
-    const unsigned char bmp[] =
-        {
-            'B', 'M', 70,   0, 0,    0,    0, 0, 0,    0,    54,   0, 0, 0, // file header
-            40,  0,   0,    0, 2,    0,    0, 0, 2,    0,    0,    0, 1, 0, 24,
-            0,   0,   0,    0, 0, // info header
-            16,  0,   0,    0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0,    0, 0, 0, 0,
-            0,   0,   0,    0, 0,    0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, // lower row: blue, white
-                                                                         // (BGR), padding
-            0,   0,   0xFF, 0, 0xFF, 0,    0, 0,                         // upper row: red, green
-        };
+    const unsigned char bmp[] = {
+        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,               // file header
+        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, // info header
+        16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF,
+        0xFF, 0xFF, 0, 0,             // lower row: blue, white
+                                      // (BGR), padding
+        0, 0, 0xFF, 0, 0xFF, 0, 0, 0, // upper row: red, green
+    };
     const QString path = QStringLiteral("/tmp/corvex-qt-test-2x2.bmp");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -182,7 +180,7 @@ TEST_F(QtPlatformTest, FontsFollowTheirSpec) {
     const Size slim = platform.MeasureText(u"WWWWWW", *narrow);
     EXPECT_LT(slim.width, wide.width) << "a small width makes the font narrower";
     EXPECT_EQ(platform.MeasureText(u"", *cell).width, 0);
-    EXPECT_EQ(cell->Spec().face, u"Tahoma");
+    EXPECT_EQ(cell->Attributes().face, u"Tahoma");
     EXPECT_FALSE(platform.DefaultGuiFont().face.empty());
 }
 

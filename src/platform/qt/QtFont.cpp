@@ -35,10 +35,10 @@ constexpr FamilyHint kFamilyHints[] = {
 
 constexpr int kFixedPitch = 1;
 
-QStringList Families(const FontSpec& spec) {
-    QStringList families{QString::fromStdU16String(spec.face)};
+QStringList Families(const FontSpec& request) {
+    QStringList families{QString::fromStdU16String(request.face)};
     for (const CharsetFallback& fallback : kCharsetFallbacks) {
-        if (fallback.charset == spec.charset) {
+        if (fallback.charset == request.charset) {
             for (const char* family : fallback.families) {
                 families << QString::fromLatin1(family);
             }
@@ -81,17 +81,17 @@ void SetFamilyHint(QFont& font, int pitchAndFamily) {
 
 } // namespace
 
-QtFont::QtFont(const FontSpec& spec) : spec_(spec) {
-    font_.setFamilies(Families(spec));
-    SetFamilyHint(font_, spec.pitchAndFamily);
-    font_.setWeight(QFont::Weight(std::clamp(spec.weight == 0 ? 400 : spec.weight, 1, 1000)));
-    SetHeight(font_, spec.height);
-    SetWidth(font_, spec.width);
+QtFont::QtFont(const FontSpec& request) : spec_(request) {
+    font_.setFamilies(Families(request));
+    SetFamilyHint(font_, request.pitchAndFamily);
+    font_.setWeight(QFont::Weight(std::clamp(request.weight == 0 ? 400 : request.weight, 1, 1000)));
+    SetHeight(font_, request.height);
+    SetWidth(font_, request.width);
 }
 
 QFont QFontOf(const Font& font) {
     if (const auto* own = dynamic_cast<const QtFont*>(&font)) {
         return own->Get();
     }
-    return QtFont(font.Spec()).Get();
+    return QtFont(font.Attributes()).Get();
 }

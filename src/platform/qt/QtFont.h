@@ -8,9 +8,9 @@
 // on every screen whatever its DPI.
 class QtFont : public Font {
   public:
-    explicit QtFont(const FontSpec& spec);
+    explicit QtFont(const FontSpec& request);
 
-    const FontSpec& Spec() const override { return spec_; }
+    const FontSpec& Attributes() const override { return spec_; }
     const QFont& Get() const { return font_; }
 
   private:

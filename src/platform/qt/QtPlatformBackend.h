@@ -84,7 +84,7 @@ class QtPlatform : public Platform {
     std::unique_ptr<Image> LoadResourceImage(int id) override;
     std::unique_ptr<Image> CreateImage(Size size) override;
     void PaintInto(Image& image, const std::function<void(Surface&)>& paint) override;
-    std::unique_ptr<Font> MakeFont(const FontSpec& spec) override;
+    std::unique_ptr<Font> MakeFont(const FontSpec& request) override;
     FontSpec DefaultGuiFont() const override;
     Size MeasureText(const std::u16string& text, const Font& font) const override;
 
@@ -97,9 +97,9 @@ class QtPlatform : public Platform {
     int PopupMenu(WindowId window, const std::vector<MenuItem>& items, Point screen) override;
 
     std::optional<std::u16string> OpenFileDialog(WindowId owner,
-                                                 const FileDialogSpec& spec) override;
+                                                 const FileDialogSpec& request) override;
     std::optional<std::u16string> SaveFileDialog(WindowId owner,
-                                                 const FileDialogSpec& spec) override;
+                                                 const FileDialogSpec& request) override;
     // Addresses go to the desktop; an executable file is started; other files are opened with
     // their application.
     bool ShellOpen(const std::u16string& target) override;
@@ -139,8 +139,8 @@ class QtPlatform : public Platform {
     WindowEntry* Find(WindowId window);
     bool OnUiThread() const;
     const QImage* Icon(int iconId);
-    QString FilterOf(const FileDialogSpec& spec) const;
-    std::optional<std::u16string> RunFileDialog(WindowId owner, const FileDialogSpec& spec,
+    QString FilterOf(const FileDialogSpec& request) const;
+    std::optional<std::u16string> RunFileDialog(WindowId owner, const FileDialogSpec& request,
                                                 bool save);
 
     std::unique_ptr<QApplication> app_;

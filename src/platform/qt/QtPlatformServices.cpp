@@ -174,8 +174,8 @@ void QtPlatform::PaintInto(Image& image, const std::function<void(Surface&)>& pa
     own->Changed();
 }
 
-std::unique_ptr<Font> QtPlatform::MakeFont(const FontSpec& spec) {
-    return std::make_unique<QtFont>(spec);
+std::unique_ptr<Font> QtPlatform::MakeFont(const FontSpec& request) {
+    return std::make_unique<QtFont>(request);
 }
 
 FontSpec QtPlatform::DefaultGuiFont() const {
@@ -257,28 +257,28 @@ int QtPlatform::PopupMenu(WindowId window, const std::vector<MenuItem>& items, P
 
 // ---- File dialogs ----
 
-QString QtPlatform::FilterOf(const FileDialogSpec& spec) const {
-    const QString pattern = QStringLiteral("*.") + ToQString(spec.extension);
-    if (spec.extension.empty()) {
+QString QtPlatform::FilterOf(const FileDialogSpec& request) const {
+    const QString pattern = QStringLiteral("*.") + ToQString(request.extension);
+    if (request.extension.empty()) {
         return QString();
     }
-    return spec.filterName.empty()
+    return request.filterName.empty()
                ? pattern
-               : ToQString(spec.filterName) + QStringLiteral(" (") + pattern + u')';
+               : ToQString(request.filterName) + QStringLiteral(" (") + pattern + u')';
 }
 
-std::optional<std::u16string> QtPlatform::RunFileDialog(WindowId owner, const FileDialogSpec& spec,
-                                                        bool save) {
+std::optional<std::u16string> QtPlatform::RunFileDialog(WindowId owner,
+                                                        const FileDialogSpec& request, bool save) {
     const QString folder =
-        spec.startFolder.empty() ? QDir::currentPath() : ToQString(spec.startFolder);
+        request.startFolder.empty() ? QDir::currentPath() : ToQString(request.startFolder);
     // On the heap and watched: the owner (its parent) may be destroyed while it is open.
     QPointer<QFileDialog> dialog =
-        new QFileDialog(Widget(owner), ToQString(spec.title), folder, FilterOf(spec));
+        new QFileDialog(Widget(owner), ToQString(request.title), folder, FilterOf(request));
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog->setDefaultSuffix(ToQString(spec.extension));
-    if (!spec.initialName.empty()) {
-        dialog->selectFile(ToQString(spec.initialName));
+    dialog->setDefaultSuffix(ToQString(request.extension));
+    if (!request.initialName.empty()) {
+        dialog->selectFile(ToQString(request.initialName));
     }
     const bool accepted = dialog->exec() == QDialog::Accepted;
     if (!dialog) {
@@ -293,13 +293,13 @@ std::optional<std::u16string> QtPlatform::RunFileDialog(WindowId owner, const Fi
 }
 
 std::optional<std::u16string> QtPlatform::OpenFileDialog(WindowId owner,
-                                                         const FileDialogSpec& spec) {
-    return RunFileDialog(owner, spec, false);
+                                                         const FileDialogSpec& request) {
+    return RunFileDialog(owner, request, false);
 }
 
 std::optional<std::u16string> QtPlatform::SaveFileDialog(WindowId owner,
-                                                         const FileDialogSpec& spec) {
-    return RunFileDialog(owner, spec, true);
+                                                         const FileDialogSpec& request) {
+    return RunFileDialog(owner, request, true);
 }
 
 // ---- Shell ----
