@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when something is missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libudev-dev
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libudev-dev libpng-dev
   qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,4 @@
-#include "GalleryPlatform.h"
+#include "../GalleryPlatform.h"
 
 #include "platform/headless/HeadlessPlatform.h"
 
