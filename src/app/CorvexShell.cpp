@@ -23,15 +23,15 @@ DeviceContext ContextOf(AppModel& model) {
 CorvexShell::CorvexShell(Platform& platform, AppModel& model, MainWindowView& view,
                          NoticeDialogs& dialogs, HidBus& bus)
     : platform_(platform), model_(model), view_(view), dialogs_(dialogs), queue_(platform),
-      clock_(platform), session_(bus, queue_, *this, clock_, ContextOf(model)) {
-    const auto& font = model.texts.GetFont();
-    osd_ = std::make_unique<OnScreenDisplay>(
-        platform, view.Window(), COSDDialog::Style{model.uiScale, font.face, font.charset},
-        [&model] { return model.CurrentProfile().SettingPairs[0].value; });
-}
+      clock_(platform), session_(bus, queue_, *this, clock_, ContextOf(model)) {}
 
 void CorvexShell::Start() {
     const WindowId window = Window();
+    // The display belongs to the main window, which exists only from here on.
+    const auto& font = model_.texts.GetFont();
+    osd_ = std::make_unique<OnScreenDisplay>(
+        platform_, window, COSDDialog::Style{model_.uiScale, font.face, font.charset},
+        [this] { return model_.CurrentProfile().SettingPairs[0].value; });
     platform_.SetWindowRect(
         window, ScreenScale::MainWindowRect(platform_.FullScreenSize(), model_.uiScale));
     platform_.Show(window, ShowCommand::Show);
@@ -63,7 +63,7 @@ bool CorvexShell::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
             OnTray(lParam);
         return true;
     case kShowOsdMessage:
-        if (wParam == 1)
+        if (wParam == 1 && osd_)
             osd_->Show(OsdLinesFor(model_.CurrentProfile(), model_.sensor));
         return true;
     case Msg::Command:
@@ -89,7 +89,7 @@ bool CorvexShell::OnTimer(int id) {
         session_.Sync().ApplyPendingChanges();
         return true;
     case DeviceTimer::OsdCountdown:
-        if (osd_->OnTimer())
+        if (osd_ && osd_->OnTimer())
             session_.Sync().OnDisplayClosed();
         return true;
     case DeviceTimer::DeferredSave:
