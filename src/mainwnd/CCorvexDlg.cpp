@@ -50,6 +50,7 @@ CCorvexDlg::CCorvexDlg(UiContext& ui, Model model)
 
 bool CCorvexDlg::OnInitDialog() {
     CDlgBase::OnInitDialog();
+    ShowSections();
     RefreshPages();
     return true;
 }
