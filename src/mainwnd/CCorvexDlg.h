@@ -68,6 +68,9 @@ class CCorvexDlg : public CDlgBase {
     void ButtonNotified(int controlId, intptr_t code);
     void OpenFunctionMenu(int controlId);
     void CloseFunctionMenu();
+    // Opens the sub-list beside the function menu's row `item` (closing the one open).
+    void ShowSubmenu(ButtonSubmenu submenu, int item);
+    void SubmenuDismissed();
     void ApplyValues();
     void ReadValues();
     ProfileSettings& CurrentProfile();
