@@ -4,9 +4,12 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/ButtonMenu.h"
+#include "ui/CBattery.h"
 #include "ui/CCheckButton.h"
 #include "ui/CComboButton.h"
+#include "ui/CLevelBar.h"
 #include "ui/CListPopup.h"
+#include "ui/CSliderControl.h"
 #include "ui/UiContext.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +66,19 @@ TEST_F(MainWindow, PointingAtAThumbButtonShowsTheSideView) {
     const Rect top = RectOf(2019);
     platform.MouseMove(dlg.Window(), {top.left + 5, top.top + 5});
     EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
+}
+
+TEST_F(MainWindow, ValueControlsAreCreatedWithTheirStopsAndLevels) {
+    const auto* slider = dynamic_cast<CSliderControl*>(dlg.FindControl(3220));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->Stops().size(), 4u);
+    EXPECT_EQ(slider->GetPos(), 1);
+    const auto* display = dynamic_cast<CDPIValueShowControl*>(dlg.FindControl(3300));
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->LevelCount(), int(sensor.DpiStepCount()));
+    EXPECT_NE(dynamic_cast<CVerticalSliderControl*>(dlg.FindControl(3280)), nullptr);
+    EXPECT_FALSE(dlg.FindControl(3280)->IsShown());
+    EXPECT_NE(dynamic_cast<CBattery*>(dlg.FindControl(CBattery::kIdentifier)), nullptr);
 }
 
 TEST_F(MainWindow, RefreshShowsKeyNamesAndCollectStoresSwitches) {

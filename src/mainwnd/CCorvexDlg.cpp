@@ -7,6 +7,7 @@
 #include "settings/ButtonAssignment.h"
 #include "settings/ProfileTable.h"
 #include "settings/SettingsStore.h"
+#include "ui/CBattery.h"
 #include "ui/CCheckButton.h"
 #include "ui/CColorSelectButton.h"
 #include "ui/CColorSelectCheckButton.h"
@@ -16,11 +17,13 @@
 #include "ui/CDPIPopup.h"
 #include "ui/CDPIRadioButton.h"
 #include "ui/CImageButton.h"
+#include "ui/CLevelBar.h"
 #include "ui/CLinkButton.h"
 #include "ui/CMultimediaPopup.h"
 #include "ui/COfficePopup.h"
 #include "ui/CPowerManageButton.h"
 #include "ui/CRadioButton.h"
+#include "ui/CSliderControl.h"
 #include "ui/CStaticImage.h"
 #include "ui/CStaticText.h"
 #include "ui/CTabControl.h"
@@ -128,12 +131,42 @@ CControlBase* CCorvexDlg::CreateControl(const ControlSpec& spec, const Rect& rec
     case ControlKind::StaticText:
         return Add<CStaticText>(list, id, rect, text, spec.textColour, format, flags);
     case ControlKind::Slider:
+        return CreateSlider(spec, rect, flags);
     case ControlKind::VerticalSlider:
+        return CreateLevelBar<CVerticalSliderControl>(spec, rect, flags);
     case ControlKind::DpiValueShow:
-    case ControlKind::Battery:
-        break; // the value controls come with their own toolkit classes
+        return CreateLevelBar<CDPIValueShowControl>(spec, rect, flags);
+    case ControlKind::Battery: {
+        auto* battery = Add<CBattery>(list, id, rect, text, flags);
+        if (spec.pictures.size() == 4)
+            battery->LoadImages(Skin(spec.pictures[0]), Skin(spec.pictures[1]),
+                                Skin(spec.pictures[2]), Skin(spec.pictures[3]));
+        return battery;
+    }
     }
     return nullptr;
+}
+
+CControlBase* CCorvexDlg::CreateSlider(const ControlSpec& spec, const Rect& rect,
+                                       ControlFlags flags) {
+    auto* slider = Add<CSliderControl>(spec.list, unsigned(spec.id), rect, u"", spec.stops,
+                                       Ui().Scale(spec.marginA), Ui().Scale(spec.marginB), flags);
+    if (!spec.pictures.empty())
+        slider->LoadImage(Skin(spec.pictures[0]));
+    slider->SetPos(spec.initial);
+    return slider;
+}
+
+template <class Bar>
+CControlBase* CCorvexDlg::CreateLevelBar(const ControlSpec& spec, const Rect& rect,
+                                         ControlFlags flags) {
+    // Without a count of its own a bar has one level per DPI step of the sensor.
+    const int levels = spec.stops ? spec.stops : int(model_.sensor.DpiStepCount());
+    auto* bar = Add<Bar>(spec.list, unsigned(spec.id), rect, u"", levels, Ui().Scale(spec.marginA),
+                         Ui().Scale(spec.marginB), flags);
+    if (spec.pictures.size() == 2)
+        bar->LoadImages(Skin(spec.pictures[0]), Skin(spec.pictures[1]));
+    return bar;
 }
 
 void CCorvexDlg::CreateControls(int left, int top, int, int) {

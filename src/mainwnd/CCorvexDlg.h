@@ -64,6 +64,9 @@ class CCorvexDlg : public CDlgBase {
 
   private:
     CControlBase* CreateControl(const ControlSpec& spec, const Rect& rect);
+    CControlBase* CreateSlider(const ControlSpec& spec, const Rect& rect, ControlFlags flags);
+    template <class Bar>
+    CControlBase* CreateLevelBar(const ControlSpec& spec, const Rect& rect, ControlFlags flags);
     void HeaderReleased(int header);
     void ButtonNotified(int controlId, intptr_t code);
     void OpenFunctionMenu(int controlId);
