@@ -3,9 +3,13 @@
 #include "mainwnd/CCorvexDlg.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "settings/ButtonAssignment.h"
+#include "settings/ButtonMenu.h"
+#include "ui/CBattery.h"
 #include "ui/CCheckButton.h"
 #include "ui/CComboButton.h"
+#include "ui/CLevelBar.h"
 #include "ui/CListPopup.h"
+#include "ui/CSliderControl.h"
 #include "ui/UiContext.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +34,8 @@ struct MainWindow : ::testing::Test {
         platform.MouseMove(dlg.Window(), p);
         platform.Click(dlg.Window(), p);
     }
+    // The centre of a row (1-based) of a menu popup, in its client pixels.
+    static Point Row(int item) { return {80, 1 + (item - 1) * 22 + 11}; }
 };
 
 TEST_F(MainWindow, StartStateIsLaidOutAtTheFirstPaint) {
@@ -60,6 +66,19 @@ TEST_F(MainWindow, PointingAtAThumbButtonShowsTheSideView) {
     const Rect top = RectOf(2019);
     platform.MouseMove(dlg.Window(), {top.left + 5, top.top + 5});
     EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
+}
+
+TEST_F(MainWindow, ValueControlsAreCreatedWithTheirStopsAndLevels) {
+    const auto* slider = dynamic_cast<CSliderControl*>(dlg.FindControl(3220));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->Stops().size(), 4u);
+    EXPECT_EQ(slider->GetPos(), 1);
+    const auto* display = dynamic_cast<CDPIValueShowControl*>(dlg.FindControl(3300));
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->LevelCount(), int(sensor.DpiStepCount()));
+    EXPECT_NE(dynamic_cast<CVerticalSliderControl*>(dlg.FindControl(3280)), nullptr);
+    EXPECT_FALSE(dlg.FindControl(3280)->IsShown());
+    EXPECT_NE(dynamic_cast<CBattery*>(dlg.FindControl(CBattery::kIdentifier)), nullptr);
 }
 
 TEST_F(MainWindow, RefreshShowsKeyNamesAndCollectStoresSwitches) {
@@ -153,6 +172,74 @@ TEST_F(MainWindow, DismissingTheMenuAssignsNothing) {
     EXPECT_EQ(platform.Windows().size(), 1u);
     EXPECT_FALSE(pending.buttons);
     EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2020))->IsPopupOpen());
+}
+
+TEST_F(MainWindow, HoveringASubmenuItemOpensItsListAndAChoiceThereAssignsIt) {
+    world.table[0].Keys[0].Value = kLeftButtonCode;
+    struct Case {
+        int item; // of the function menu
+        ButtonSubmenu submenu;
+        size_t rows;
+        ButtonFunction firstCode;
+    };
+    const Case cases[] = {
+        {6, ButtonSubmenu::Dpi, SubmenuItems(ButtonSubmenu::Dpi).size(),
+         SubmenuItems(ButtonSubmenu::Dpi)[0].code},
+        {11, ButtonSubmenu::Multimedia, SubmenuItems(ButtonSubmenu::Multimedia).size(),
+         SubmenuItems(ButtonSubmenu::Multimedia)[0].code},
+        {12, ButtonSubmenu::Office, SubmenuItems(ButtonSubmenu::Office).size(),
+         SubmenuItems(ButtonSubmenu::Office)[0].code},
+        {13, ButtonSubmenu::Windows, SubmenuItems(ButtonSubmenu::Windows).size(),
+         SubmenuItems(ButtonSubmenu::Windows)[0].code},
+        {15, ButtonSubmenu::DpiLock, DpiLockMenu().size(), DpiLockMenu()[0].code},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        pending.buttons = false;
+        const bool lock = c.submenu == ButtonSubmenu::DpiLock;
+        world.texts.Set(lock ? kDpiLockTextNumber : SubmenuItems(c.submenu)[0].textNumber,
+                        u"First");
+        ClickAt(RectOf(2015));
+        ASSERT_EQ(platform.Windows().size(), 2u);
+        const WindowId menu = platform.Windows()[1];
+        platform.MouseMove(menu, Row(c.item));
+        ASSERT_EQ(platform.Windows().size(), 3u);
+        const WindowId list = platform.Windows()[2];
+        EXPECT_EQ(platform.Kind(list), WindowKind::PopupList);
+        const Rect menuRect = platform.WindowRect(menu);
+        const Rect listRect = platform.WindowRect(list);
+        EXPECT_EQ(listRect.left, menuRect.right);
+        EXPECT_EQ(listRect.bottom - listRect.top, int(2 + 22 * c.rows));
+        EXPECT_LE(listRect.top, menuRect.top + 1 + (c.item - 1) * 22);
+
+        platform.MouseMove(list, Row(1));
+        platform.Click(list, Row(1));
+        EXPECT_EQ(world.table[0].Keys[2].Value, c.firstCode);
+        EXPECT_EQ(world.table[0].Keys[2].Name, lock ? u"First-200" : u"First");
+        EXPECT_TRUE(pending.buttons);
+        EXPECT_TRUE(platform.IsTimerArmed(dlg.Window(), 30));
+        EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2015))->IsPopupOpen());
+        EXPECT_EQ(platform.Windows().size(), 1u); // menu and sub-list closed
+        platform.AdvanceMs(20);
+    }
+}
+
+TEST_F(MainWindow, AnOrdinaryItemClosesTheSubmenuAndLeavingItEndsTheMenu) {
+    ClickAt(RectOf(2016));
+    const WindowId menu = platform.Windows()[1];
+    platform.MouseMove(menu, Row(6));
+    ASSERT_EQ(platform.Windows().size(), 3u);
+    platform.MouseMove(menu, Row(5));
+    ASSERT_EQ(platform.Windows().size(), 2u); // the menu stays
+    EXPECT_TRUE(dynamic_cast<CComboButton*>(dlg.FindControl(2016))->IsPopupOpen());
+
+    platform.MouseMove(menu, Row(11));
+    ASSERT_EQ(platform.Windows().size(), 3u);
+    platform.MouseMove(dlg.Window(), {5, 5}); // the pointer leaves both lists
+    platform.Deactivate(platform.Windows()[2]);
+    EXPECT_EQ(platform.Windows().size(), 1u);
+    EXPECT_FALSE(dynamic_cast<CComboButton*>(dlg.FindControl(2016))->IsPopupOpen());
+    EXPECT_FALSE(pending.buttons);
 }
 
 } // namespace

@@ -7,21 +7,30 @@
 #include "settings/ButtonAssignment.h"
 #include "settings/ProfileTable.h"
 #include "settings/SettingsStore.h"
+#include "ui/CBattery.h"
 #include "ui/CCheckButton.h"
 #include "ui/CColorSelectButton.h"
 #include "ui/CColorSelectCheckButton.h"
 #include "ui/CComboButton.h"
 #include "ui/CComboPopup.h"
+#include "ui/CDPILockPopup.h"
+#include "ui/CDPIPopup.h"
 #include "ui/CDPIRadioButton.h"
 #include "ui/CImageButton.h"
+#include "ui/CLevelBar.h"
 #include "ui/CLinkButton.h"
+#include "ui/CMultimediaPopup.h"
+#include "ui/COfficePopup.h"
 #include "ui/CPowerManageButton.h"
 #include "ui/CRadioButton.h"
+#include "ui/CSliderControl.h"
 #include "ui/CStaticImage.h"
 #include "ui/CStaticText.h"
 #include "ui/CTabControl.h"
+#include "ui/CWindowsManagePopup.h"
 #include "ui/UiContext.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -32,6 +41,36 @@ constexpr std::array<int, 5> kSwitches{3501, 3504, 3540, 3541, 3542};
 // Lighting controls the page keeps invisible while the section is open.
 constexpr std::array<int, 12> kHiddenLighting{3161, 3190, 3191, 3200, 3210, 3163,
                                               3220, 3230, 3240, 3250, 3162, 3164};
+
+// Rows of the function menu and its sub-lists, one pixel of frame above and below.
+constexpr int kMenuWidth = 162;
+constexpr int kMenuRow = 22;
+constexpr int kMainMenuRows = 17;
+// The function menu in slot 0, the sub-list beside it in slot 1.
+constexpr int kMenuSlot = 0;
+constexpr int kSubmenuSlot = 1;
+
+struct SubmenuPopup {
+    ButtonSubmenu submenu;
+    std::unique_ptr<CWndPopup> (*make)(UiContext&);
+};
+
+template <class Popup> std::unique_ptr<CWndPopup> MakePopup(UiContext& ui) {
+    return std::make_unique<Popup>(ui);
+}
+
+constexpr std::array<SubmenuPopup, 5> kSubmenuPopups{{
+    {ButtonSubmenu::Dpi, MakePopup<CDPIPopup>},
+    {ButtonSubmenu::Multimedia, MakePopup<CMultimediaPopup>},
+    {ButtonSubmenu::Office, MakePopup<COfficePopup>},
+    {ButtonSubmenu::Windows, MakePopup<CWindowsManagePopup>},
+    {ButtonSubmenu::DpiLock, MakePopup<CDPILockPopup>},
+}};
+
+int SubmenuRows(ButtonSubmenu submenu) {
+    return submenu == ButtonSubmenu::DpiLock ? int(DpiLockMenu().size())
+                                             : int(SubmenuItems(submenu).size());
+}
 
 std::u16string Skin(const std::u16string& relative) {
     std::u16string path = u"skins\\" + relative;
@@ -93,12 +132,42 @@ CControlBase* CCorvexDlg::CreateControl(const ControlSpec& spec, const Rect& rec
     case ControlKind::StaticText:
         return Add<CStaticText>(list, id, rect, text, spec.textColour, format, flags);
     case ControlKind::Slider:
+        return CreateSlider(spec, rect, flags);
     case ControlKind::VerticalSlider:
+        return CreateLevelBar<CVerticalSliderControl>(spec, rect, flags);
     case ControlKind::DpiValueShow:
-    case ControlKind::Battery:
-        break; // the value controls come with their own toolkit classes
+        return CreateLevelBar<CDPIValueShowControl>(spec, rect, flags);
+    case ControlKind::Battery: {
+        auto* battery = Add<CBattery>(list, id, rect, text, flags);
+        if (spec.pictures.size() == 4)
+            battery->LoadImages(Skin(spec.pictures[0]), Skin(spec.pictures[1]),
+                                Skin(spec.pictures[2]), Skin(spec.pictures[3]));
+        return battery;
+    }
     }
     return nullptr;
+}
+
+CControlBase* CCorvexDlg::CreateSlider(const ControlSpec& spec, const Rect& rect,
+                                       ControlFlags flags) {
+    auto* slider = Add<CSliderControl>(spec.list, unsigned(spec.id), rect, u"", spec.stops,
+                                       Ui().Scale(spec.marginA), Ui().Scale(spec.marginB), flags);
+    if (!spec.pictures.empty())
+        slider->LoadImage(Skin(spec.pictures[0]));
+    slider->SetPos(spec.initial);
+    return slider;
+}
+
+template <class Bar>
+CControlBase* CCorvexDlg::CreateLevelBar(const ControlSpec& spec, const Rect& rect,
+                                         ControlFlags flags) {
+    // Without a count of its own a bar has one level per DPI step of the sensor.
+    const int levels = spec.stops ? spec.stops : int(model_.sensor.DpiStepCount());
+    auto* bar = Add<Bar>(spec.list, unsigned(spec.id), rect, u"", levels, Ui().Scale(spec.marginA),
+                         Ui().Scale(spec.marginB), flags);
+    if (spec.pictures.size() == 2)
+        bar->LoadImages(Skin(spec.pictures[0]), Skin(spec.pictures[1]));
+    return bar;
 }
 
 void CCorvexDlg::CreateControls(int left, int top, int, int) {
@@ -292,6 +361,16 @@ intptr_t CCorvexDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
         CloseFunctionMenu();
         return 0;
     }
+    if (menu_.IsOpen() && SubmenuOfHoverMessage(message)) {
+        if (const auto submenu = menu_.Hover(message))
+            ShowSubmenu(*submenu, int(lParam));
+        return 0;
+    }
+    if (menu_.IsOpen() && menu_.Submenu() != ButtonSubmenu::None &&
+        message == SubmenuDismissMessage(menu_.Submenu())) {
+        SubmenuDismissed();
+        return 0;
+    }
     if (SectionList(int(message)) != 0 && lParam == 2) {
         HeaderReleased(int(message));
         return 0;
@@ -326,12 +405,13 @@ void CCorvexDlg::OpenFunctionMenu(int controlId) {
     combo->SetPopupOpen(true);
     menu_.Open(controlId);
     // One pixel above and below the seventeen rows.
-    const Size size{Ui().Scale(162), Ui().Scale(2 + 17 * 22)};
+    const Size size{Ui().Scale(kMenuWidth), Ui().Scale(2 + kMainMenuRows * kMenuRow)};
     const Point at = PopupOrigin(combo->GetRect(), size, Ui().Scale(kMainWindowBaseSize.height));
     const Point screen = Ui().GetPlatform().ClientToScreen(Window(), at);
-    SetPopup(0, CWndPopup::Open(std::make_unique<CComboPopup>(Ui()), Window(),
-                                {screen.x, screen.y, screen.x + size.width, screen.y + size.height},
-                                ButtonMenuMsg::Selection, uintptr_t(controlId)));
+    SetPopup(kMenuSlot,
+             CWndPopup::Open(std::make_unique<CComboPopup>(Ui()), Window(),
+                             {screen.x, screen.y, screen.x + size.width, screen.y + size.height},
+                             ButtonMenuMsg::Selection, uintptr_t(controlId)));
 }
 
 void CCorvexDlg::CloseFunctionMenu() {
@@ -341,4 +421,34 @@ void CCorvexDlg::CloseFunctionMenu() {
     for (int slot = 0; slot < kPopupSlots; ++slot)
         ClosePopup(slot);
     Invalidate();
+}
+
+void CCorvexDlg::ShowSubmenu(ButtonSubmenu submenu, int item) {
+    ClosePopup(kSubmenuSlot);
+    const auto entry = std::ranges::find(kSubmenuPopups, submenu, &SubmenuPopup::submenu);
+    const WindowId menu = Popup(kMenuSlot);
+    if (entry == kSubmenuPopups.end() || menu == 0 || item < 1)
+        return;
+    Platform& platform = Ui().GetPlatform();
+    // Beside the hovered row, kept above the main window's bottom edge like the menu itself.
+    const Rect menuRect = platform.WindowRect(menu);
+    const int rowTop = menuRect.top + Ui().Scale(1 + (item - 1) * kMenuRow);
+    const Size size{Ui().Scale(kMenuWidth), Ui().Scale(2 + SubmenuRows(submenu) * kMenuRow)};
+    const int windowBottom =
+        platform.ClientToScreen(Window(), {0, Ui().Scale(kMainWindowBaseSize.height)}).y;
+    const Point at =
+        PopupOrigin({menuRect.left, rowTop, menuRect.right, rowTop}, size, windowBottom);
+    SetPopup(kSubmenuSlot, CWndPopup::Open(entry->make(Ui()), Window(),
+                                           {at.x, at.y, at.x + size.width, at.y + size.height},
+                                           ButtonMenuMsg::Selection, uintptr_t(menu_.Control())));
+}
+
+void CCorvexDlg::SubmenuDismissed() {
+    const WindowId menu = Popup(kMenuSlot);
+    Platform& platform = Ui().GetPlatform();
+    const bool overMenu = menu != 0 && platform.WindowRect(menu).Contains(platform.CursorPos());
+    if (menu_.SubmenuDismissed(overMenu))
+        CloseFunctionMenu();
+    else
+        ClosePopup(kSubmenuSlot);
 }

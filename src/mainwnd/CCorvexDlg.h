@@ -64,10 +64,16 @@ class CCorvexDlg : public CDlgBase {
 
   private:
     CControlBase* CreateControl(const ControlSpec& spec, const Rect& rect);
+    CControlBase* CreateSlider(const ControlSpec& spec, const Rect& rect, ControlFlags flags);
+    template <class Bar>
+    CControlBase* CreateLevelBar(const ControlSpec& spec, const Rect& rect, ControlFlags flags);
     void HeaderReleased(int header);
     void ButtonNotified(int controlId, intptr_t code);
     void OpenFunctionMenu(int controlId);
     void CloseFunctionMenu();
+    // Opens the sub-list beside the function menu's row `item` (closing the one open).
+    void ShowSubmenu(ButtonSubmenu submenu, int item);
+    void SubmenuDismissed();
     void ApplyValues();
     void ReadValues();
     ProfileSettings& CurrentProfile();
