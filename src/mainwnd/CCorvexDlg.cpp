@@ -94,20 +94,21 @@ bool CCorvexDlg::OnInitDialog() {
     return true;
 }
 
-CControlBase* CCorvexDlg::CreateControl(const ControlSpec& spec, const Rect& rect) {
-    const ControlFlags flags{true, spec.display == Display::Shown, spec.disabled};
+CControlBase* CCorvexDlg::CreateControl(const ControlSpec& entry, const Rect& rect) {
+    const ControlFlags flags{true, entry.display == Display::Shown, entry.disabled};
     std::u16string text =
-        (spec.textNumber ? Ui().Text(size_t(spec.textNumber)) : spec.fixedText) + spec.textSuffix;
-    const unsigned id = unsigned(spec.id);
-    const uint32_t format = spec.textFormat;
-    const int list = spec.list;
-    switch (spec.kind) {
+        (entry.textNumber ? Ui().Text(size_t(entry.textNumber)) : entry.fixedText) +
+        entry.textSuffix;
+    const unsigned id = unsigned(entry.id);
+    const uint32_t format = entry.textFormat;
+    const int list = entry.list;
+    switch (entry.kind) {
     case ControlKind::ImageButton:
         return Add<CImageButton>(list, id, rect, text, format, flags);
     case ControlKind::CheckButton: {
         auto* check = Add<CCheckButton>(list, id, rect, text, format, flags);
-        check->SetCheck(spec.checked);
-        if (spec.whiteCheckedText)
+        check->SetCheck(entry.checked);
+        if (entry.whiteCheckedText)
             check->SetCheckedTextColor(kWhite);
         return check;
     }
@@ -120,7 +121,7 @@ CControlBase* CCorvexDlg::CreateControl(const ControlSpec& spec, const Rect& rec
     case ControlKind::ColorSelectCheckButton:
         return Add<CColorSelectCheckButton>(list, id, rect, text, flags);
     case ControlKind::ComboButton:
-        return Add<CComboButton>(list, uint32_t(spec.message), id, rect, u"", format, flags, text);
+        return Add<CComboButton>(list, uint32_t(entry.message), id, rect, u"", format, flags, text);
     case ControlKind::LinkButton:
         return Add<CLinkButton>(list, id, rect, text, format, flags);
     case ControlKind::PowerManageButton:
@@ -130,43 +131,43 @@ CControlBase* CCorvexDlg::CreateControl(const ControlSpec& spec, const Rect& rec
     case ControlKind::StaticImage:
         return Add<CStaticImage>(list, id, rect, text, flags);
     case ControlKind::StaticText:
-        return Add<CStaticText>(list, id, rect, text, spec.textColour, format, flags);
+        return Add<CStaticText>(list, id, rect, text, entry.textColour, format, flags);
     case ControlKind::Slider:
-        return CreateSlider(spec, rect, flags);
+        return CreateSlider(entry, rect, flags);
     case ControlKind::VerticalSlider:
-        return CreateLevelBar<CVerticalSliderControl>(spec, rect, flags);
+        return CreateLevelBar<CVerticalSliderControl>(entry, rect, flags);
     case ControlKind::DpiValueShow:
-        return CreateLevelBar<CDPIValueShowControl>(spec, rect, flags);
+        return CreateLevelBar<CDPIValueShowControl>(entry, rect, flags);
     case ControlKind::Battery: {
         auto* battery = Add<CBattery>(list, id, rect, text, flags);
-        if (spec.pictures.size() == 4)
-            battery->LoadImages(Skin(spec.pictures[0]), Skin(spec.pictures[1]),
-                                Skin(spec.pictures[2]), Skin(spec.pictures[3]));
+        if (entry.pictures.size() == 4)
+            battery->LoadImages(Skin(entry.pictures[0]), Skin(entry.pictures[1]),
+                                Skin(entry.pictures[2]), Skin(entry.pictures[3]));
         return battery;
     }
     }
     return nullptr;
 }
 
-CControlBase* CCorvexDlg::CreateSlider(const ControlSpec& spec, const Rect& rect,
+CControlBase* CCorvexDlg::CreateSlider(const ControlSpec& entry, const Rect& rect,
                                        ControlFlags flags) {
-    auto* slider = Add<CSliderControl>(spec.list, unsigned(spec.id), rect, u"", spec.stops,
-                                       Ui().Scale(spec.marginA), Ui().Scale(spec.marginB), flags);
-    if (!spec.pictures.empty())
-        slider->LoadImage(Skin(spec.pictures[0]));
-    slider->SetPos(spec.initial);
+    auto* slider = Add<CSliderControl>(entry.list, unsigned(entry.id), rect, u"", entry.stops,
+                                       Ui().Scale(entry.marginA), Ui().Scale(entry.marginB), flags);
+    if (!entry.pictures.empty())
+        slider->LoadImage(Skin(entry.pictures[0]));
+    slider->SetPos(entry.initial);
     return slider;
 }
 
 template <class Bar>
-CControlBase* CCorvexDlg::CreateLevelBar(const ControlSpec& spec, const Rect& rect,
+CControlBase* CCorvexDlg::CreateLevelBar(const ControlSpec& entry, const Rect& rect,
                                          ControlFlags flags) {
     // Without a count of its own a bar has one level per DPI step of the sensor.
-    const int levels = spec.stops ? spec.stops : int(model_.sensor.DpiStepCount());
-    auto* bar = Add<Bar>(spec.list, unsigned(spec.id), rect, u"", levels, Ui().Scale(spec.marginA),
-                         Ui().Scale(spec.marginB), flags);
-    if (spec.pictures.size() == 2)
-        bar->LoadImages(Skin(spec.pictures[0]), Skin(spec.pictures[1]));
+    const int levels = entry.stops ? entry.stops : int(model_.sensor.DpiStepCount());
+    auto* bar = Add<Bar>(entry.list, unsigned(entry.id), rect, u"", levels,
+                         Ui().Scale(entry.marginA), Ui().Scale(entry.marginB), flags);
+    if (entry.pictures.size() == 2)
+        bar->LoadImages(Skin(entry.pictures[0]), Skin(entry.pictures[1]));
     return bar;
 }
 
@@ -175,20 +176,20 @@ void CCorvexDlg::CreateControls(int left, int top, int, int) {
         return;
     SetControlsCreated();
     clientOrigin_ = {left, top};
-    for (const ControlSpec& spec : MainWindowControls()) {
+    for (const ControlSpec& entry : MainWindowControls()) {
         CControlBase* control =
-            CreateControl(spec, ScaleRect(clientOrigin_, spec.rect, Ui().UiScale()));
+            CreateControl(entry, ScaleRect(clientOrigin_, entry.rect, Ui().UiScale()));
         if (!control)
             continue;
         if (auto* button = dynamic_cast<CButtonBase*>(control)) {
-            for (size_t slot = 0; slot < spec.pictures.size(); ++slot)
-                button->LoadPicture(slot, Skin(spec.pictures[slot]));
-            if (spec.leftInset)
-                button->SetTextInsets(Ui().Scale(spec.leftInset), 0);
+            for (size_t slot = 0; slot < entry.pictures.size(); ++slot)
+                button->LoadPicture(slot, Skin(entry.pictures[slot]));
+            if (entry.leftInset)
+                button->SetTextInsets(Ui().Scale(entry.leftInset), 0);
         }
-        if (spec.font != FontKind::Control)
-            control->SetFont(FontHeight(spec.font, Ui().UiScale()), u"Tahoma");
-        if (spec.id == 3400 && !mouseViews_[1])
+        if (entry.font != FontKind::Control)
+            control->SetFont(FontHeight(entry.font, Ui().UiScale()), u"Tahoma");
+        if (entry.id == 3400 && !mouseViews_[1])
             mouseViews_[mouseViews_[0] ? 1 : 0] = control;
     }
 }
@@ -231,9 +232,9 @@ void CCorvexDlg::Draw(Surface& surface, const Rect& client) {
 void CCorvexDlg::ShowSections() {
     for (const SectionSpec& section : Sections()) {
         const bool open = IsSectionOpen(section.header);
-        for (const ControlSpec& spec : MainWindowControls())
-            if (spec.list == section.list)
-                if (CControlBase* control = Control(spec.id))
+        for (const ControlSpec& entry : MainWindowControls())
+            if (entry.list == section.list)
+                if (CControlBase* control = Control(entry.id))
                     control->SetVisible(open);
     }
 }

@@ -63,10 +63,10 @@ class CCorvexDlg : public CDlgBase {
     void OnTimer(int id) override;
 
   private:
-    CControlBase* CreateControl(const ControlSpec& spec, const Rect& rect);
-    CControlBase* CreateSlider(const ControlSpec& spec, const Rect& rect, ControlFlags flags);
+    CControlBase* CreateControl(const ControlSpec& entry, const Rect& rect);
+    CControlBase* CreateSlider(const ControlSpec& entry, const Rect& rect, ControlFlags flags);
     template <class Bar>
-    CControlBase* CreateLevelBar(const ControlSpec& spec, const Rect& rect, ControlFlags flags);
+    CControlBase* CreateLevelBar(const ControlSpec& entry, const Rect& rect, ControlFlags flags);
     void HeaderReleased(int header);
     void ButtonNotified(int controlId, intptr_t code);
     void OpenFunctionMenu(int controlId);
