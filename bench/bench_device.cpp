@@ -24,20 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class NoEffects : public DeviceEffects {
-  public:
-    void StartTimer(DeviceTimer, uint32_t) override {}
-    void RefreshPages() override {}
-    void ShowOnScreenDisplay() override {}
-    void OpenAttention(int) override {}
-    void CloseSecondaryWindows() override {}
-    void ShowProgress(int) override {}
-    void LaunchProgram(const std::u16string&) override {}
-    void ShowConnection(const ConnectionDisplay&) override {}
-    void SensorChanged() override {}
-    bool OfflineNoticeShown() const override { return false; }
-};
-
 struct World {
     fs::path root = fs::temp_directory_path() / "corvex-bench-device";
     std::u16string folder;
@@ -83,7 +69,7 @@ void BenchDecoding() {
     MouseEmulator mouse;
     InProcessHidBus bus(mouse);
     PumpedUiQueue queue;
-    NoEffects effects;
+    SilentDeviceEffects effects;
     SimulatedDeviceClock clock;
     DeviceSession session(bus, queue, effects, clock, world.Context());
     std::vector<uint8_t> report(32, 0);
@@ -112,7 +98,7 @@ void BenchFullUpload() {
     mouse.Plug(MouseConnection::Cable);
     InProcessHidBus bus(mouse);
     PumpedUiQueue queue;
-    NoEffects effects;
+    SilentDeviceEffects effects;
     SimulatedDeviceClock clock;
     DeviceSession session(bus, queue, effects, clock, world.Context());
     session.Link().ScanDevices();

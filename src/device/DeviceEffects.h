@@ -54,3 +54,18 @@ class DeviceEffects {
     // Whether the receiver-offline notice is on screen.
     virtual bool OfflineNoticeShown() const = 0;
 };
+
+// For programs without a window (the command-line tool, benchmarks): every effect is dropped.
+class SilentDeviceEffects : public DeviceEffects {
+  public:
+    void StartTimer(DeviceTimer, uint32_t) override {}
+    void RefreshPages() override {}
+    void ShowOnScreenDisplay() override {}
+    void OpenAttention(int) override {}
+    void CloseSecondaryWindows() override {}
+    void ShowProgress(int) override {}
+    void LaunchProgram(const std::u16string&) override {}
+    void ShowConnection(const ConnectionDisplay&) override {}
+    void SensorChanged() override {}
+    bool OfflineNoticeShown() const override { return false; }
+};

@@ -11,27 +11,12 @@
 #include "device/UiQueue.h"
 #include "device/hid/HidBus.h"
 
-// A command-line tool has no window: the UI effects are dropped.
-class QuietEffects : public DeviceEffects {
-  public:
-    void StartTimer(DeviceTimer, uint32_t) override {}
-    void RefreshPages() override {}
-    void ShowOnScreenDisplay() override {}
-    void OpenAttention(int) override {}
-    void CloseSecondaryWindows() override {}
-    void ShowProgress(int) override {}
-    void LaunchProgram(const std::u16string&) override {}
-    void ShowConnection(const ConnectionDisplay&) override {}
-    void SensorChanged() override {}
-    bool OfflineNoticeShown() const override { return false; }
-};
-
 // The bus and a scanned link, for the verbs that talk to the mouse. The main thread pumps the
 // queue.
 struct DeviceTool {
     std::unique_ptr<HidBus> bus;
     PumpedUiQueue queue;
-    QuietEffects effects;
+    SilentDeviceEffects effects;
     DeviceStatus status;
     SystemDeviceClock clock;
     std::unique_ptr<DeviceLink> link;
