@@ -71,6 +71,14 @@ void CControlBase::SetFont(int height, const std::u16string& face) {
     font_ = CreateControlFont(ui_, height, face);
 }
 
+bool CControlBase::ReleaseAt(int& state, Point point) {
+    const int before = state;
+    state = HitTest(point) ? ButtonState::Hover : ButtonState::Normal;
+    if (state == ButtonState::Hover)
+        Notify(NotifyCode::Released);
+    return state != before;
+}
+
 intptr_t CControlBase::Notify(intptr_t code, uintptr_t wParam) {
     return NotifyAs(identifier_, wParam, code);
 }

@@ -93,6 +93,9 @@ class CControlBase {
     intptr_t Notify(intptr_t code, uintptr_t wParam = 0);
     // Sends under another message number (the combo buttons' own message).
     intptr_t NotifyAs(uint32_t message, uintptr_t wParam, intptr_t code);
+    // The release most controls share: inside it leaves `state` at hover and sends "released",
+    // outside at normal. True when the state changed (the control needs a repaint).
+    bool ReleaseAt(int& state, Point point);
     // Asks the dialog to repaint the control's rectangle.
     void Invalidate();
     UiContext& Ui() const { return ui_; }

@@ -104,15 +104,7 @@ bool CEditShowList::OnLButtonDown(uint32_t, Point point) {
 }
 
 bool CEditShowList::OnLButtonUp(uint32_t, Point point) {
-    if (IsDisabled()) {
-        return false;
-    }
-    const int before = state_;
-    state_ = HitTest(point) ? ButtonState::Hover : ButtonState::Normal;
-    if (state_ == ButtonState::Hover) {
-        Notify(NotifyCode::Released);
-    }
-    return state_ != before;
+    return !IsDisabled() && ReleaseAt(state_, point);
 }
 
 bool CEditShowList::OnRButtonUp(uint32_t, Point point) {

@@ -71,15 +71,7 @@ bool CImageShowList::OnLButtonDown(uint32_t, Point point) {
 }
 
 bool CImageShowList::OnLButtonUp(uint32_t, Point point) {
-    if (IsDisabled()) {
-        return false;
-    }
-    const int before = state_;
-    state_ = HitTest(point) ? ButtonState::Hover : ButtonState::Normal;
-    if (state_ == ButtonState::Hover) {
-        Notify(NotifyCode::Released);
-    }
-    return state_ != before;
+    return !IsDisabled() && ReleaseAt(state_, point);
 }
 
 bool CImageShowList::OnLButtonDblClk(uint32_t, Point point) {

@@ -94,15 +94,8 @@ bool CVerticalSliderControl::OnLButtonUp(uint32_t, Point point) {
     if (IsDisabled()) {
         return false;
     }
-    const int before = state_;
     dragging_ = false;
-    if (HitTest(point)) {
-        state_ = ButtonState::Hover;
-        Notify(NotifyCode::Released);
-    } else {
-        state_ = ButtonState::Normal;
-    }
-    return state_ != before;
+    return ReleaseAt(state_, point);
 }
 
 CDPIValueShowControl::CDPIValueShowControl(UiContext& ui, WindowId parent, unsigned identifier,
@@ -126,13 +119,5 @@ bool CDPIValueShowControl::OnLButtonDown(uint32_t, Point point) {
 }
 
 bool CDPIValueShowControl::OnLButtonUp(uint32_t, Point point) {
-    if (IsDisabled()) {
-        return false;
-    }
-    const int before = state_;
-    state_ = HitTest(point) ? ButtonState::Hover : ButtonState::Normal;
-    if (state_ == ButtonState::Hover) {
-        Notify(NotifyCode::Released);
-    }
-    return state_ != before;
+    return !IsDisabled() && ReleaseAt(state_, point);
 }
