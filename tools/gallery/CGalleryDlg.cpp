@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <functional>
+#include <span>
 
+#include "GalleryButtons.h"
 #include "OffsetSurface.h"
 #include "ui/CBattery.h"
 #include "ui/CComboActionInsertPopup.h"
@@ -28,7 +30,9 @@
 
 namespace {
 
-constexpr Size kBaseSize{1380, 790};
+constexpr Size kBaseSize{1380, 935};
+// The main window's picture lies above the band of buttons at the bottom.
+constexpr int kBandTop = 790;
 constexpr Colour kBackground = 0x141414;
 constexpr Colour kLabel = 0xB4B4B4;
 constexpr int kLabelHeight = 16;
@@ -82,12 +86,7 @@ const PopupPlace kPopups[] = {
      {1170, 280}},
 };
 
-// Captions of the controls, in base units.
-struct ControlLabel {
-    const char* label;
-    Rect at;
-};
-constexpr ControlLabel kControlLabels[] = {
+constexpr GalleryCaption kControlLabels[] = {
     {"CSliderControl", {24, 310, 200, 326}},       {"CVerticalSliderControl", {30, 385, 205, 401}},
     {"CDPIValueShowControl", {30, 405, 205, 421}}, {"CBattery", {270, 310, 400, 326}},
     {"CEditShowList", {20, 466, 170, 482}},        {"CImageShowList", {190, 466, 330, 482}},
@@ -127,7 +126,8 @@ void FillDemoLibrary(MacroLibraryTree& library, MacroRecord& macro) {
 
 } // namespace
 
-CGalleryDlg::CGalleryDlg(UiContext& ui) : CDlgBase(ui, 0, WindowKind::Main) {
+CGalleryDlg::CGalleryDlg(UiContext& ui, bool logNotifications)
+    : CDlgBase(ui, 0, WindowKind::Main), logNotifications_(logNotifications) {
     SetWindowSize(ui.Scale(kBaseSize.width), ui.Scale(kBaseSize.height));
     FillDemoLibrary(library_, macro_);
     background_ = ui.GetPlatform().LoadResourceImage(kMainBackground);
@@ -155,7 +155,9 @@ void CGalleryDlg::CreateControls(int, int, int, int) {
     CreateLists();
 }
 
-void CGalleryDlg::CreateButtons() {}
+void CGalleryDlg::CreateButtons() {
+    AddGalleryButtons(*this, 0);
+}
 
 void CGalleryDlg::CreateGauges() {
     UiContext& ui = Ui();
@@ -221,6 +223,7 @@ std::unique_ptr<Image> CGalleryDlg::Render() {
     Platform& platform = Ui().GetPlatform();
     const Rect client = platform.ClientRect(Window());
     std::unique_ptr<Image> picture = platform.CreateImage({client.right, client.bottom});
+    ShowGalleryButtonStates(*this);
     platform.PaintInto(*picture, [&](Surface& surface) {
         OnPaint(surface, client);
         for (size_t i = 0; i < popups_.size(); ++i) {
@@ -245,12 +248,17 @@ std::unique_ptr<Image> CGalleryDlg::Render() {
 void CGalleryDlg::Draw(Surface& surface, const Rect& client) {
     FillSolid(surface, client, kBackground);
     if (background_) {
-        surface.StretchBitmap(*background_, client, {0, 0, 1127, 740}, true);
+        const Rect above{client.left, client.top, client.right, Ui().Scale(kBandTop)};
+        surface.StretchBitmap(*background_, above, {0, 0, 1127, 740}, true);
     }
     DrawSkinImage(surface, sliderBar_, Ui().Scale(kSliderBar));
     const Font* font = DialogFont();
-    for (const ControlLabel& label : kControlLabels) {
-        DrawCaption(surface, Wide(label.label), Ui().Scale(label.at), font, kLabel, kCaptionFormat);
+    for (const auto& captions :
+         {std::span<const GalleryCaption>(kControlLabels), GalleryButtonCaptions()}) {
+        for (const GalleryCaption& caption : captions) {
+            DrawCaption(surface, Wide(caption.label), Ui().Scale(caption.at), font, kLabel,
+                        kCaptionFormat);
+        }
     }
     for (const PopupPlace& place : kPopups) {
         const Rect label = Ui().Scale(
@@ -265,15 +273,26 @@ intptr_t CGalleryDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPa
         OpenPopups();
         return 0;
     }
+    if (logNotifications_) {
+        Log(message, wParam, lParam);
+    }
+    return CDlgBase::OnMessage(message, wParam, lParam);
+}
+
+void CGalleryDlg::Log(uint32_t message, uintptr_t wParam, intptr_t lParam) const {
     if (message == kPopupMessage && lParam > 0xFFFF) {
         const auto* result = reinterpret_cast<const PopupResult*>(lParam);
         std::printf("choice %zu %02X %02X %02X\n", size_t(wParam), result->code.bytes[0],
                     result->code.bytes[1], result->code.bytes[2]);
+    } else if (FindControl(message) != nullptr) {
+        std::printf("notify %u %ld\n", message, long(lParam));
+    } else if (message == kGalleryComboMessage) {
+        std::printf("notify %zu %ld\n", size_t(wParam), long(lParam));
     } else {
         std::printf("message %u %zu %ld\n", message, size_t(wParam), long(lParam));
     }
+    // A script reads the lines while the window runs.
     std::fflush(stdout);
-    return CDlgBase::OnMessage(message, wParam, lParam);
 }
 
 void CGalleryDlg::OnMouseMove(uint32_t flags, Point point) {

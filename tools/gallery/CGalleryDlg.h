@@ -12,11 +12,12 @@
 class CWndPopup;
 
 // One skinned dialog with one control of every kind and, on its right, one open popup list of
-// every class. Notifications are printed on standard output, one line each, so a script can
-// check that clicks reach the controls.
+// every class. With logNotifications every message it gets is printed on standard output, one
+// line each ("notify <control> <code>" for a control's notification), so a script can check
+// that clicks reach the controls.
 class CGalleryDlg : public CDlgBase {
   public:
-    explicit CGalleryDlg(UiContext& ui);
+    CGalleryDlg(UiContext& ui, bool logNotifications);
 
     // Opens the popups beside the controls; the dialog must have been created.
     void OpenPopups();
@@ -41,6 +42,7 @@ class CGalleryDlg : public CDlgBase {
     void CreateButtons();
     void CreateGauges();
     void CreateLists();
+    void Log(uint32_t message, uintptr_t wParam, intptr_t lParam) const;
 
     MacroLibraryTree library_;
     SelectedLocation selection_;
@@ -48,4 +50,5 @@ class CGalleryDlg : public CDlgBase {
     std::unique_ptr<Image> background_;
     SkinImage sliderBar_;
     std::vector<OpenPopup> popups_;
+    bool logNotifications_;
 };

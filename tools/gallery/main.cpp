@@ -1,6 +1,6 @@
 // corvex-gallery: one skinned dialog with one control of every kind and one popup list of every
 // class, for looking at the toolkit. With --screenshot FILE it paints the dialog and its popups
-// into a PNG file and exits.
+// into a PNG file and exits; with --log-notifications it prints every message the dialog gets.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +23,7 @@ namespace {
 struct Options {
     std::string screenshot;
     float scale = 1.0f;
+    bool logNotifications = false;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -30,6 +31,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         const std::string_view arg = argv[i];
         if (arg == "--screenshot" && i + 1 < argc) {
             options.screenshot = argv[++i];
+        } else if (arg == "--log-notifications") {
+            options.logNotifications = true;
         } else if (arg == "--scale" && i + 1 < argc) {
             options.scale = std::strtof(argv[++i], nullptr);
             if (options.scale != 1.0f && options.scale != 1.5f && options.scale != 2.0f) {
@@ -66,7 +69,8 @@ void LoadEnglish(LanguageTexts& texts, float scale) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: corvex-gallery [--scale 1|1.5|2] [--screenshot FILE.png]\n");
+        std::fprintf(stderr, "usage: corvex-gallery [--scale 1|1.5|2] [--log-notifications] "
+                             "[--screenshot FILE.png]\n");
         return 2;
     }
     const std::u16string assets = fs::path(CORVEX_ASSETS_DIR).u16string() + u"/";
@@ -79,7 +83,7 @@ int main(int argc, char** argv) {
     LanguageTexts texts;
     LoadEnglish(texts, options.scale);
     UiContext ui(*backend.platform, texts, assets, options.scale);
-    CGalleryDlg gallery(ui);
+    CGalleryDlg gallery(ui, options.logNotifications);
     if (options.screenshot.empty()) {
         gallery.DoModal();
         return 0;
