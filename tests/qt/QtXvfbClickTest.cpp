@@ -4,16 +4,17 @@
 #include <QStandardPaths>
 
 #include "QtTestSupport.h"
+#include "XvfbPrograms.h"
 
 // A real X server: the window is mapped where it was asked, and a click made by xdotool reaches
 // the handler at the client point it was aimed at.
 TEST(QtXvfbClickTest, XdotoolClickArrivesAtTheClientPoint) {
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
-        xdotool.isEmpty()) {
-        GTEST_SKIP() << "needs xvfb-run, Xvfb and xdotool (Debian packages xvfb and xdotool)";
+    const std::string missing = qt_test::MissingXvfbPrograms(
+        {QStringLiteral("xvfb-run"), QStringLiteral("Xvfb"), QStringLiteral("xdotool")});
+    if (!missing.empty()) {
+        GTEST_SKIP() << missing;
     }
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
     QProcess probe;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));

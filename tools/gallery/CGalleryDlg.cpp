@@ -22,6 +22,7 @@
 #include "ui/COfficePopup.h"
 #include "ui/CProfilePopup.h"
 #include "ui/CProfileRKeyPopup.h"
+#include "ui/CRadioButton.h"
 #include "ui/CSliderControl.h"
 #include "ui/CVScrollBar.h"
 #include "ui/CWindowsManagePopup.h"
@@ -275,6 +276,10 @@ intptr_t CGalleryDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPa
     }
     if (logNotifications_) {
         Log(message, wParam, lParam);
+    }
+    // Selecting a radio changes the look of the other members of its group too.
+    if (lParam == NotifyCode::Released && dynamic_cast<CRadioButton*>(FindControl(message))) {
+        Invalidate();
     }
     return CDlgBase::OnMessage(message, wParam, lParam);
 }
