@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "QtFileDialogProbe.h"
 #include "platform/qt/QtApplication.h"
 #include "platform/qt/QtPlatformBackend.h"
 
@@ -82,6 +83,9 @@ int RunChildMode(int argc, char** argv) {
     }
     if (argc >= 2 && std::strcmp(argv[1], "--click-probe") == 0) {
         return ClickProbe(argc, argv);
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--file-dialog-probe") == 0) {
+        return FileDialogProbe(argc, argv);
     }
     return -1;
 }

@@ -6,5 +6,6 @@
 //   --click-probe            (under an X server) opens a window, clicks it with xdotool at
 //                            client (37, 41) and prints the points the window got; exit 0 when
 //                            the click arrived.
+//   --file-dialog-probe ...  runs one file dialog and answers it (QtFileDialogProbe.h).
 // Returns -1 when no child mode is asked for.
 int RunChildMode(int argc, char** argv);

@@ -43,7 +43,7 @@ void Stop(QProcess& process) {
     }
 }
 
-class GalleryClickTest : public ::testing::Test {
+class QtGalleryClickTest : public ::testing::Test {
   protected:
     void SetUp() override {
         const std::string missing =
@@ -166,7 +166,7 @@ class GalleryClickTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(GalleryClickTest, XdotoolClicksReachTheControlsTheyAimAt) {
+TEST_F(QtGalleryClickTest, XdotoolClicksReachTheControlsTheyAimAt) {
     for (const Click& click : kClicks) {
         SCOPED_TRACE(click.what);
         ASSERT_TRUE(Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window_,
