@@ -1,6 +1,9 @@
 #include "app/CMainWindow.h"
 
+#include "dialogs/CAttentionDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "mainwnd/ButtonChoice.h"
+#include "settings/ButtonAssignment.h"
 #include "ui/UiContext.h"
 
 CMainWindow::CMainWindow(UiContext& ui, AppModel& model, HidBus& bus)
@@ -9,6 +12,16 @@ CMainWindow::CMainWindow(UiContext& ui, AppModel& model, HidBus& bus)
                            shell.Session().Sync().Pending()}) {
     SetTimerHandler([this](int id) { OnAnyTimer(id); });
 }
+
+namespace {
+
+constexpr const char16_t* kSupportHeading = u"\u6280\u672F\u652F\u6301:";
+constexpr const char16_t* kSupportContact =
+    u"Technical support: write to support@corvex.example or visit https://corvex.example/.";
+
+} // namespace
+
+CMainWindow::~CMainWindow() = default;
 
 bool CMainWindow::OnInitDialog() {
     if (!CCorvexDlg::OnInitDialog())
@@ -36,6 +49,10 @@ void CMainWindow::OnAnyTimer(int id) {
         tick_(kTickMs);
         return;
     }
+    if (id == kLeftButtonWarningTimer) {
+        ShowAttention(kLeftButtonWarningTextNumber);
+        return;
+    }
     shell.OnTimer(id);
 }
 
@@ -60,4 +77,34 @@ void CMainWindow::ShowBattery(const BatteryView& battery) {
 void CMainWindow::ShowProgress(int textNumber) {
     CProgressBarDlg progress(Ui(), Ui().Text(size_t(textNumber)));
     progress.DoModal();
+}
+
+void CMainWindow::ShowAttention(int textNumber) {
+    CAttentionDlg notice(Ui(), u"", Ui().Text(size_t(textNumber)), Window());
+    notice.DoModal();
+}
+
+void CMainWindow::OpenAttention(int textNumber) {
+    ForgetClosedNotices();
+    auto notice = std::make_unique<CAttentionDlg>(Ui(), u"", Ui().Text(size_t(textNumber)), 0,
+                                                  WindowKind::Notice);
+    if (notice->Open())
+        notices_.push_back(std::move(notice));
+}
+
+void CMainWindow::ShowSupportContact() {
+    CAttentionDlg contact(Ui(), kSupportHeading, kSupportContact, Window());
+    contact.DoModal();
+}
+
+std::vector<const CAttentionDlg*> CMainWindow::OpenNotices() const {
+    std::vector<const CAttentionDlg*> open;
+    for (const auto& notice : notices_)
+        if (notice->Window() != 0)
+            open.push_back(notice.get());
+    return open;
+}
+
+void CMainWindow::ForgetClosedNotices() {
+    std::erase_if(notices_, [](const auto& notice) { return notice->Window() == 0; });
 }

@@ -7,7 +7,10 @@
 #include "mainwnd/CCorvexDlg.h"
 
 #include <functional>
+#include <memory>
+#include <vector>
 
+class CAttentionDlg;
 class HidBus;
 
 // Holds the shell ahead of the window base, so the window can hand the shell's pending flags to
@@ -24,6 +27,7 @@ class CMainWindow : public MainWindowView,
                     public CCorvexDlg {
   public:
     CMainWindow(UiContext& ui, AppModel& model, HidBus& bus);
+    ~CMainWindow() override;
 
     // Called every kTickMs on the UI thread while the window runs (the demo's emulated mouse).
     static constexpr int kTickTimer = 9001;
@@ -31,6 +35,8 @@ class CMainWindow : public MainWindowView,
     void SetTick(std::function<void(uint32_t ms)> tick) { tick_ = std::move(tick); }
 
     CorvexShell& Shell() { return shell; }
+    // The non-modal attention dialogs whose windows are still open, oldest first.
+    std::vector<const CAttentionDlg*> OpenNotices() const;
 
     // ---- MainWindowView ----
     WindowId Window() const override { return CDlgBase::Window(); }
@@ -42,9 +48,9 @@ class CMainWindow : public MainWindowView,
     void EndMainDialog() override { EndDialog(DialogResult::Ok); }
 
     // ---- NoticeDialogs ----
-    void ShowAttention(int) override {}
-    void OpenAttention(int) override {}
-    void ShowSupportContact() override {}
+    void ShowAttention(int textNumber) override;
+    void OpenAttention(int textNumber) override;
+    void ShowSupportContact() override;
     void ShowProgress(int textNumber) override;
 
   protected:
@@ -56,5 +62,9 @@ class CMainWindow : public MainWindowView,
   private:
     void OnAnyTimer(int id);
 
+    void ForgetClosedNotices();
+
     std::function<void(uint32_t)> tick_;
+    // Non-modal notices live until their window goes; the next opening drops the closed ones.
+    std::vector<std::unique_ptr<CAttentionDlg>> notices_;
 };

@@ -50,9 +50,11 @@ void DeviceSync::StartApplyTimer() {
     effects_.StartTimer(DeviceTimer::ApplyPending, kApplyTimerMs);
 }
 
+// The online flag speaks for the receiver only: with no command handle open at all there is
+// nobody to send to, and the user must hear so instead of seeing the progress bar.
 bool DeviceSync::MouseReachable() const {
-    return status_.deviceOnline || link_.CommandOpen(ConnectionKind::Wired) ||
-           link_.CommandOpen(ConnectionKind::Ble);
+    return link_.CommandOpen(ConnectionKind::Wired) || link_.CommandOpen(ConnectionKind::Ble) ||
+           (status_.deviceOnline && link_.CommandOpen(ConnectionKind::Receiver));
 }
 
 void DeviceSync::ApplyPendingChanges() {

@@ -1,0 +1,201 @@
+#include "app/AppModel.h"
+#include "app/CMainWindow.h"
+#include "device/hid/InProcessHidBus.h"
+#include "dialogs/CAttentionDlg.h"
+#include "dialogs/SecondaryWindowTable.h"
+#include "settings/ButtonAssignment.h"
+#include "settings/ProfileFile.h"
+#include "ui/UiContext.h"
+
+#include "MouseEmulator.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The whole program on the headless backend: first start on a fresh data folder, the emulated
+// mouse on the cable, the real main window and its dialogs.
+struct ProgramRun : ::testing::Test {
+    fs::path base = MakeBase();
+    HeadlessPlatform platform{Setup(base)};
+    MouseEmulator mouse;
+    std::unique_ptr<InProcessHidBus> bus;
+    AppModel model;
+    std::unique_ptr<UiContext> ui;
+    std::unique_ptr<CMainWindow> main;
+    // Every modal run, as "progress" or "attention <message>".
+    std::vector<std::u16string> modals;
+
+    void SetUp() override {
+        SecondaryWindows().Clear();
+        mouse.Plug(MouseConnection::Cable);
+        bus = std::make_unique<InProcessHidBus>(mouse);
+        LoadAppModel(platform, model);
+        ui = std::make_unique<UiContext>(platform, model.texts, model.folders.program,
+                                         model.uiScale);
+        main = std::make_unique<CMainWindow>(*ui, model, *bus);
+        platform.SetModalHook([this](WindowId w) { OnModal(w); });
+        ASSERT_TRUE(main->Create());
+        ASSERT_TRUE(PumpUntil([&] { return main->Shell().Session().Link().AnyPresent(); }));
+    }
+    void TearDown() override {
+        main.reset();
+        fs::remove_all(base);
+    }
+
+    static fs::path MakeBase() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        fs::path p = fs::temp_directory_path() / (std::string("corvex-program-") + info->name());
+        fs::remove_all(p);
+        fs::create_directories(p);
+        return p;
+    }
+    static HeadlessSetup Setup(const fs::path& base) {
+        HeadlessSetup setup;
+        setup.programFolder = fs::path(CORVEX_ASSETS_DIR).u16string() + u"/";
+        setup.userDataBase = base.u16string() + u"/";
+        return setup;
+    }
+    template <class F> bool PumpUntil(F done) {
+        for (int i = 0; i < 400 && !done(); ++i) {
+            platform.Pump();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return done();
+    }
+
+    // The progress bar runs its timers to the end; an attention dialog is read and confirmed.
+    void OnModal(WindowId w) {
+        const int width = platform.WindowRect(w).Width();
+        if (width == ui->Scale(CAttentionDlg::kWidth)) {
+            platform.Pump();
+            modals.push_back(u"attention " + MessageOf(w));
+            platform.EndModal(w, DialogResult::Ok);
+            return;
+        }
+        modals.push_back(u"progress");
+        for (int i = 0; i < 200 && platform.IsTimerArmed(w, 2) + platform.IsTimerArmed(w, 1); ++i)
+            platform.AdvanceMs(10);
+    }
+    std::u16string MessageOf(WindowId w) const {
+        for (const PaintOp& op : platform.LastPaintOps(w))
+            if (op.kind == PaintKind::DrawString && (op.flags & TextFlag::WordBreak))
+                return op.text;
+        return u"?";
+    }
+    std::u16string Attention(int text) const {
+        return u"attention " + model.texts.Get(size_t(text));
+    }
+
+    void ClickControl(int id) {
+        const Rect r = main->FindControl(unsigned(id))->GetRect();
+        const Point p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        platform.MouseMove(main->Window(), p);
+        platform.Click(main->Window(), p);
+    }
+    // The open notices (non-modal attention dialogs), oldest first.
+    std::vector<WindowId> Notices() const {
+        std::vector<WindowId> found;
+        for (WindowId w : platform.Windows())
+            if (platform.Kind(w) == WindowKind::Notice)
+                found.push_back(w);
+        return found;
+    }
+    std::vector<std::string> SentCommands() const {
+        std::vector<std::string> names;
+        for (const FrameRecord& f : mouse.Frames()) {
+            const std::string line = FormatFrame(f);
+            names.push_back(line.substr(0, line.find(' ')));
+        }
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramRun, MenuChoiceGoesToTheMouseThenTheFilesTenSecondsLater) {
+    const fs::path file = model.settings->ProfileSlotPath(model.settings->GetCurrentProfile());
+    const auto writtenAtStart = fs::last_write_time(file);
+    mouse.ClearFrames();
+
+    ClickControl(2015);
+    const auto windows = platform.Windows();
+    ASSERT_EQ(platform.Kind(windows.back()), WindowKind::PopupList);
+    const WindowId menu = windows.back();
+    const Point back{80, 1 + 4 * 22 + 11}; // the fifth row: Back
+    platform.MouseMove(menu, back);
+    platform.Click(menu, back);
+    const ButtonFunction chosen = model.CurrentProfile().Keys[2].Value;
+    EXPECT_EQ(model.CurrentProfile().Keys[2].Name, model.texts.Get(24));
+    EXPECT_TRUE(SentCommands().empty()) << "nothing before timer 30";
+
+    platform.AdvanceMs(20);
+    EXPECT_EQ(SentCommands(), (std::vector<std::string>{"SetButtonTable", "SetButtonTable"}));
+    const auto firmware = mouse.Firmware();
+    EXPECT_EQ(firmware.buttons[2],
+              (std::array<uint8_t, 3>{chosen.bytes[0], chosen.bytes[1], chosen.bytes[2]}));
+    EXPECT_EQ(modals, std::vector<std::u16string>{u"progress"});
+
+    platform.AdvanceMs(9000);
+    EXPECT_EQ(fs::last_write_time(file), writtenAtStart) << "the save waits 10 s";
+    platform.AdvanceMs(1500);
+    ProfileSettings saved;
+    ASSERT_TRUE(ProfileFile::Read(saved, file));
+    EXPECT_EQ(saved.Keys[2].Value, chosen);
+    EXPECT_EQ(saved.Keys[2].Name, model.texts.Get(24));
+}
+
+TEST_F(ProgramRun, TheOnlyLeftButtonIsKeptAndTheUserWarned) {
+    for (int key = 1; key < 16; ++key)
+        model.CurrentProfile().Keys[size_t(key)].Value = ButtonFunction{{0x10, 0x04, 0x00}};
+    main->AssignButton(2013, u"Copy", ButtonFunction{{0x70, 0x01, 0x06}});
+    EXPECT_EQ(model.CurrentProfile().Keys[0].Value, kLeftButtonCode);
+    EXPECT_TRUE(modals.empty());
+    platform.AdvanceMs(100);
+    EXPECT_EQ(modals, std::vector<std::u16string>{Attention(kLeftButtonWarningTextNumber)});
+}
+
+TEST_F(ProgramRun, RemovingTheMouseClosesSecondaryWindowsAndOpensANoticeEachTime) {
+    CAttentionDlg open(*ui, u"", u"left open", main->Window(), WindowKind::Dialog);
+    ASSERT_TRUE(open.Create());
+    ASSERT_TRUE(mouse.Unplug(MouseConnection::Cable));
+    ASSERT_TRUE(PumpUntil([&] { return Notices().size() == 1; }));
+    EXPECT_EQ(open.Window(), 0u) << "the dialog open before was closed";
+    const WindowId first = Notices()[0];
+    EXPECT_TRUE(platform.IsTopmost(first));
+    EXPECT_EQ(platform.Owner(first), 0u);
+    ASSERT_EQ(main->OpenNotices().size(), 1u);
+    EXPECT_EQ(main->OpenNotices()[0]->Message(), model.texts.Get(155));
+
+    // Plugged and pulled again before the first notice was read: the closing on arrival takes
+    // the first, the removal opens a second.
+    mouse.Plug(MouseConnection::Cable);
+    ASSERT_TRUE(PumpUntil([&] { return Notices().empty(); }));
+    mouse.Unplug(MouseConnection::Cable);
+    ASSERT_TRUE(PumpUntil([&] { return Notices().size() == 1; }));
+    EXPECT_NE(Notices()[0], first);
+}
+
+TEST_F(ProgramRun, NoticeOnANoticeWhenTheMouseIsStillMissing) {
+    ASSERT_TRUE(mouse.Unplug(MouseConnection::Cable));
+    ASSERT_TRUE(PumpUntil([&] { return Notices().size() == 1; }));
+    main->AssignButton(2015, u"Copy", ButtonFunction{{0x70, 0x01, 0x06}});
+    platform.AdvanceMs(20);
+    ASSERT_EQ(Notices().size(), 2u);
+    EXPECT_EQ(main->OpenNotices().back()->Message(), model.texts.Get(156));
+}
+
+TEST_F(ProgramRun, TheSupportSequenceShowsTheContact) {
+    for (char letter : std::string(SupportSequence::kLetters))
+        platform.KeyDown(main->Window(), letter);
+    ASSERT_EQ(modals.size(), 1u);
+    EXPECT_TRUE(modals[0].starts_with(u"attention ")) << "the contact is an attention dialog";
+    EXPECT_NE(modals[0].find(u"support"), std::u16string::npos);
+}
