@@ -5,6 +5,7 @@
 #include "dialogs/SecondaryWindowTable.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/ProfileFile.h"
+#include "ui/CBattery.h"
 #include "ui/UiContext.h"
 
 #include "MouseEmulator.h"
@@ -198,4 +199,45 @@ TEST_F(ProgramRun, TheSupportSequenceShowsTheContact) {
     ASSERT_EQ(modals.size(), 1u);
     EXPECT_TRUE(modals[0].starts_with(u"attention ")) << "the contact is an attention dialog";
     EXPECT_NE(modals[0].find(u"support"), std::u16string::npos);
+}
+
+TEST_F(ProgramRun, TheBatteryGaugeAndTextFollowTheMouseEachSecond) {
+    auto* gauge = dynamic_cast<CBattery*>(main->FindControl(3406));
+    ASSERT_NE(gauge, nullptr);
+    const CControlBase* text = main->FindControl(3405);
+    ASSERT_TRUE(mouse.SetBattery(37));
+    ASSERT_TRUE(PumpUntil([&] {
+        platform.AdvanceMs(1000);
+        return gauge->GetLevel() == 37;
+    }));
+    EXPECT_EQ(gauge->GetMode(), CBattery::Normal);
+    EXPECT_EQ(text->GetText(), u"37%");
+    EXPECT_TRUE(text->IsShown());
+
+    ASSERT_TRUE(mouse.SetCharge(1));
+    ASSERT_TRUE(PumpUntil([&] {
+        platform.AdvanceMs(1000);
+        return gauge->GetMode() == CBattery::Charging;
+    }));
+    EXPECT_FALSE(text->IsShown()) << "no percentage while charging";
+    const int step = gauge->ChargingLevel();
+    platform.AdvanceMs(1000);
+    EXPECT_EQ(gauge->ChargingLevel(), step == 100 ? 25 : step + 25) << "the animation advances";
+
+    ASSERT_TRUE(mouse.SetCharge(2));
+    ASSERT_TRUE(PumpUntil([&] {
+        platform.AdvanceMs(1000);
+        return gauge->GetMode() == CBattery::Full;
+    }));
+    EXPECT_EQ(gauge->GetLevel(), 100);
+    EXPECT_TRUE(text->IsShown());
+}
+
+TEST_F(ProgramRun, TheCableIconShowsWhileTheMouseIsPluggedIn) {
+    EXPECT_TRUE(main->FindControl(3409)->IsShown());
+    EXPECT_FALSE(main->FindControl(3410)->IsShown());
+    ASSERT_TRUE(mouse.Unplug(MouseConnection::Cable));
+    ASSERT_TRUE(PumpUntil([&] { return !main->FindControl(3409)->IsShown(); }));
+    ASSERT_TRUE(mouse.Plug(MouseConnection::Receiver));
+    ASSERT_TRUE(PumpUntil([&] { return main->FindControl(3410)->IsShown(); }));
 }

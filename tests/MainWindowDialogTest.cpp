@@ -21,8 +21,9 @@ struct MainWindow : ::testing::Test {
     HeadlessPlatform platform{HeadlessSetup{.programFolder = CORVEX_ASSETS_DIR u"/"}};
     SensorTables sensor;
     PendingFlags pending;
+    DeviceStatus status;
     UiContext ui{platform, world.texts, CORVEX_ASSETS_DIR u"/", 1.0f};
-    CCorvexDlg dlg{ui, {world.table, world.settings, sensor, pending}};
+    CCorvexDlg dlg{ui, {world.table, world.settings, sensor, pending, status}};
 
     void SetUp() override {
         ASSERT_TRUE(dlg.Create());
@@ -68,14 +69,27 @@ TEST_F(MainWindow, PointingAtAThumbButtonShowsTheSideView) {
     EXPECT_TRUE(dlg.FindControl(3400)->IsDisplayed());
 }
 
-TEST_F(MainWindow, ValueControlsAreCreatedWithTheirStopsAndLevels) {
-    const auto* slider = dynamic_cast<CSliderControl*>(dlg.FindControl(3220));
-    ASSERT_NE(slider, nullptr);
-    EXPECT_EQ(slider->Stops().size(), 4u);
-    EXPECT_EQ(slider->GetPos(), 1);
-    const auto* display = dynamic_cast<CDPIValueShowControl*>(dlg.FindControl(3300));
+TEST_F(MainWindow, ValueControlsAreCreatedWithTheirStopsAndShowTheProfile) {
+    ProfileSettings& profile = world.table[0];
+    const size_t effect = profile.Lighting1.ModeValue[0];
+    profile.Lighting1.Brightness[effect] = 3;
+    profile.XYSettingX[4] = 9;
+    profile.XYSettingY[4] = 11;
+    profile.SetScrollWheelSpeed(7);
+    dlg.RefreshPages();
+
+    const auto* brightness = dynamic_cast<CSliderControl*>(dlg.FindControl(3220));
+    ASSERT_NE(brightness, nullptr);
+    EXPECT_EQ(brightness->Stops().size(), 4u);
+    EXPECT_EQ(brightness->GetPos(), 3);
+    const auto* wheel = dynamic_cast<CSliderControl*>(dlg.FindControl(2041));
+    ASSERT_NE(wheel, nullptr);
+    EXPECT_EQ(wheel->GetPos(), 7);
+    const auto* display = dynamic_cast<CDPIValueShowControl*>(dlg.FindControl(3304));
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->LevelCount(), int(sensor.DpiStepCount()));
+    EXPECT_EQ(display->Level(), 9);
+    EXPECT_EQ(display->SecondValue(), 11);
     EXPECT_NE(dynamic_cast<CVerticalSliderControl*>(dlg.FindControl(3280)), nullptr);
     EXPECT_FALSE(dlg.FindControl(3280)->IsShown());
     EXPECT_NE(dynamic_cast<CBattery*>(dlg.FindControl(CBattery::kIdentifier)), nullptr);
@@ -243,3 +257,51 @@ TEST_F(MainWindow, AnOrdinaryItemClosesTheSubmenuAndLeavingItEndsTheMenu) {
 }
 
 } // namespace
+
+TEST_F(MainWindow, ConnectionShowsOneIconAndBluetoothCollapsesThePollingSection) {
+    const auto iconsShown = [&] {
+        return std::array<bool, 3>{dlg.FindControl(3409)->IsShown(),
+                                   dlg.FindControl(3410)->IsShown(),
+                                   dlg.FindControl(3408)->IsShown()};
+    };
+    EXPECT_EQ(iconsShown(), (std::array<bool, 3>{false, false, false}));
+    dlg.ShowConnection({.icon = ConnectionKind::Wired});
+    EXPECT_EQ(iconsShown(), (std::array<bool, 3>{true, false, false}));
+
+    ClickAt(RectOf(3004));
+    ASSERT_TRUE(dlg.IsSectionOpen(3004));
+    dlg.ShowConnection({.icon = ConnectionKind::Ble,
+                        .performanceHeaderEnabled = false,
+                        .collapsePerformanceHeader = true});
+    EXPECT_EQ(iconsShown(), (std::array<bool, 3>{false, false, true}));
+    EXPECT_FALSE(dlg.IsSectionOpen(3004));
+    EXPECT_TRUE(dlg.FindControl(3004)->IsDisabled());
+    EXPECT_FALSE(dlg.FindControl(3030)->IsDisplayed()) << "the section's controls went with it";
+    ClickAt(RectOf(3004));
+    EXPECT_FALSE(dlg.IsSectionOpen(3004)) << "a disabled header does not open";
+
+    dlg.FindControl(3038)->SetDisabled(true);
+    dlg.FindControl(3040)->SetDisabled(true);
+    dlg.ShowConnection({.icon = ConnectionKind::Receiver, .receiverRateClass = 4});
+    EXPECT_EQ(iconsShown(), (std::array<bool, 3>{false, true, false}));
+    EXPECT_FALSE(dlg.FindControl(3004)->IsDisabled());
+    EXPECT_FALSE(dlg.FindControl(3038)->IsDisabled());
+    EXPECT_TRUE(dlg.FindControl(3040)->IsDisabled()) << "class 4 offers six rates";
+
+    dlg.ShowConnection({});
+    EXPECT_EQ(iconsShown(), (std::array<bool, 3>{false, false, false}));
+}
+
+TEST_F(MainWindow, ASensorWithTheLiftOffPageShowsItsHeaderAndNewStepCounts) {
+    ASSERT_FALSE(sensor.SensorPageShown());
+    ASSERT_TRUE(sensor.BuildSensorTables(0x3370));
+    ASSERT_TRUE(sensor.SensorPageShown());
+    dlg.SensorChanged();
+    platform.Pump();
+    EXPECT_TRUE(dlg.FindControl(3011)->IsDisplayed());
+    EXPECT_EQ(RectOf(3011).top, 154 + 196 + 80);
+    EXPECT_EQ(RectOf(3003).top, 154 + 30 + 196 + 80) << "no gap where the header would be";
+    const auto* box = dynamic_cast<CDPIValueShowControl*>(dlg.FindControl(3307));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->LevelCount(), int(sensor.DpiStepCount()));
+}

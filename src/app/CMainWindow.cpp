@@ -4,12 +4,13 @@
 #include "dialogs/CProgressBarDlg.h"
 #include "mainwnd/ButtonChoice.h"
 #include "settings/ButtonAssignment.h"
+#include "ui/CBattery.h"
 #include "ui/UiContext.h"
 
 CMainWindow::CMainWindow(UiContext& ui, AppModel& model, HidBus& bus)
     : ShellHolder{CorvexShell(ui.GetPlatform(), model, *this, *this, bus)},
       CCorvexDlg(ui, Model{model.profiles, *model.settings, model.sensor,
-                           shell.Session().Sync().Pending()}) {
+                           shell.Session().Sync().Pending(), shell.Session().Status()}) {
     SetTimerHandler([this](int id) { OnAnyTimer(id); });
 }
 
@@ -56,21 +57,24 @@ void CMainWindow::OnAnyTimer(int id) {
     shell.OnTimer(id);
 }
 
-void CMainWindow::ShowConnection(const ConnectionDisplay& display) {
-    if (display.receiverRateClass != 0)
-        SetMaxRateClass(display.receiverRateClass);
-    CCorvexDlg::RefreshPages();
-}
-
 void CMainWindow::ShowOfflineNotice(bool shown) {
-    if (CControlBase* notice = FindControl(3024))
+    if (CControlBase* notice = FindControl(MainControl::OfflineNotice)) {
         notice->SetShown(shown);
+        Invalidate(notice->GetRect());
+    }
 }
 
 void CMainWindow::ShowBattery(const BatteryView& battery) {
-    if (CControlBase* text = FindControl(3405)) {
+    if (auto* gauge = dynamic_cast<CBattery*>(FindControl(MainControl::BatteryGauge))) {
+        gauge->SetChargingLevel(battery.animationStep);
+        gauge->SetLevel(uint8_t(battery.level));
+        gauge->SetMode(battery.charge);
+        Invalidate(gauge->GetRect());
+    }
+    if (CControlBase* text = FindControl(MainControl::BatteryText)) {
         text->SetText(battery.text);
         text->SetShown(battery.textVisible);
+        Invalidate(text->GetRect());
     }
 }
 

@@ -41,8 +41,10 @@ class CMainWindow : public MainWindowView,
     // ---- MainWindowView ----
     WindowId Window() const override { return CDlgBase::Window(); }
     void RefreshPages() override { CCorvexDlg::RefreshPages(); }
-    void ShowConnection(const ConnectionDisplay& display) override;
-    void SensorChanged() override { CCorvexDlg::RefreshPages(); }
+    void ShowConnection(const ConnectionDisplay& display) override {
+        CCorvexDlg::ShowConnection(display);
+    }
+    void SensorChanged() override { CCorvexDlg::SensorChanged(); }
     void ShowOfflineNotice(bool shown) override;
     void ShowBattery(const BatteryView& battery) override;
     void EndMainDialog() override { EndDialog(DialogResult::Ok); }

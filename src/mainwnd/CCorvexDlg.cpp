@@ -42,6 +42,20 @@ constexpr std::array<int, 5> kSwitches{3501, 3504, 3540, 3541, 3542};
 constexpr std::array<int, 12> kHiddenLighting{3161, 3190, 3191, 3200, 3210, 3163,
                                               3220, 3230, 3240, 3250, 3162, 3164};
 
+// The sliders whose positions the pages keep.
+struct SliderValue {
+    int id;
+    int PageValues::*stop;
+};
+constexpr std::array<SliderValue, 6> kSliderValues{{
+    {3200, &PageValues::speedStop},
+    {3220, &PageValues::brightnessStop},
+    {3530, &PageValues::debounceStop},
+    {2041, &PageValues::wheelSpeedStop},
+    {2043, &PageValues::pointerSpeedStop},
+    {2044, &PageValues::doubleClickStop},
+}};
+
 // Rows of the function menu and its sub-lists, one pixel of frame above and below.
 constexpr int kMenuWidth = 162;
 constexpr int kMenuRow = 22;
@@ -211,10 +225,12 @@ void CCorvexDlg::Draw(Surface& surface, const Rect& client) {
             {0, 0, size.width, size.height}, true);
     }
     const auto isOpen = [this](int header) { return IsSectionOpen(header); };
+    // Shown as well as hidden here: a sensor with the lift-off page may already be the stored
+    // one at start, and its column space must not stay an empty gap.
     const bool sensorPage = model_.sensor.SensorPageShown();
-    if (auto* header = Control(3011); header && !sensorPage)
-        header->SetShown(false);
-    const ColumnPlan plan = PlanMainWindow(isOpen, sensorPage, maxRateClass_, s, client);
+    if (auto* header = Control(MainControl::LiftOffHeader))
+        header->SetShown(sensorPage);
+    const ColumnPlan plan = PlanMainWindow(isOpen, sensorPage, model_.status.rateClass, s, client);
     if (auto frame = platform.LoadImageFile(Ui().SkinPath(u"skins\\Frame_Lighting_Setting.bmp"))) {
         const Size size = frame->GetSize();
         for (const Rect& panel : plan.panels)
@@ -255,7 +271,8 @@ ProfileSettings& CCorvexDlg::CurrentProfile() {
 void CCorvexDlg::RefreshPages() {
     Ui().SetProfileTabIndex(int(model_.settings.GetCurrentProfile()));
     values_.radioWord = Ui().RadioGroups().Word();
-    RefreshPageValues(CurrentProfile(), model_.sensor, maxRateClass_, Ui().Texts(), values_);
+    RefreshPageValues(CurrentProfile(), model_.sensor, model_.status.rateClass, Ui().Texts(),
+                      values_);
     ApplyValues();
     Invalidate();
 }
@@ -274,7 +291,14 @@ void CCorvexDlg::ApplyValues() {
         }
         if (auto* colour = dynamic_cast<CColorSelectButton*>(Control(3270 + i)))
             colour->SetColor(values_.levelColour[i]);
+        if (auto* box = dynamic_cast<CLevelBar*>(Control(MainControl::FirstValueBox + i))) {
+            box->SetLevel(values_.valueX[i]);
+            box->SetSecondValue(values_.valueY[i]);
+        }
     }
+    for (const SliderValue& slider : kSliderValues)
+        if (auto* control = dynamic_cast<CSliderControl*>(Control(slider.id)))
+            control->SetPos(values_.*slider.stop);
     Ui().RadioGroups().SetWord(values_.radioWord);
     for (const auto& [id, shown] : values_.pollingShown)
         if (auto* control = Control(id))
@@ -320,6 +344,9 @@ void CCorvexDlg::ReadValues() {
             values_.levelEnabled[i] = level->GetCheck();
     if (auto* dial = dynamic_cast<CPowerManageButton*>(Control(3500)))
         values_.powerValue = dial->Value();
+    for (const SliderValue& slider : kSliderValues)
+        if (auto* control = dynamic_cast<CSliderControl*>(Control(slider.id)))
+            values_.*slider.stop = control->GetPos();
 }
 
 void CCorvexDlg::CollectPages() {

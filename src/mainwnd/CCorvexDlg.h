@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/DeviceEffects.h"
+#include "device/DeviceStatus.h"
 #include "device/DeviceSync.h"
 #include "mainwnd/ButtonMenuSession.h"
 #include "mainwnd/ButtonPage.h"
@@ -30,6 +32,8 @@ class CCorvexDlg : public CDlgBase {
         SettingsStore& settings;
         SensorTables& sensor;
         PendingFlags& pending;
+        // The maximum-rate class decides which polling controls the pages offer.
+        const DeviceStatus& status;
     };
 
     CCorvexDlg(UiContext& ui, Model model);
@@ -40,8 +44,11 @@ class CCorvexDlg : public CDlgBase {
     void RefreshPages();
     // Copies the switch, slider and radio values back into the current profile.
     void CollectPages();
-    // The maximum-rate class the mouse reported (1 until then); the next refresh follows it.
-    void SetMaxRateClass(int rateClass) { maxRateClass_ = rateClass; }
+    // After a scan: the icon of the connection in use, header 3004 enabled or collapsed, the
+    // receiver's polling radios enabled by its rate class.
+    void ShowConnection(const ConnectionDisplay& display);
+    // The sensor model changed: header 3011 and the value boxes' step count follow it.
+    void SensorChanged();
     bool IsSectionOpen(int header) const;
 
     // A function chosen for a button control (a menu item or a dialog's result): stored on the
@@ -84,7 +91,6 @@ class CCorvexDlg : public CDlgBase {
     ButtonPageHighlight highlight_;
     ButtonMenuSession menu_;
     std::array<CControlBase*, 2> mouseViews_{};
-    int maxRateClass_ = 1;
     Point clientOrigin_;
     std::function<void(int id)> timerHandler_;
 };

@@ -82,6 +82,18 @@ const std::vector<ControlSpec>& MainWindowControls();
 // The first control with that identifier, or nullptr.
 const ControlSpec* FindControlSpec(int id);
 
+// Controls that the window's code names (the table above holds them all).
+namespace MainControl {
+inline constexpr int PollingHeader = 3004;
+inline constexpr int LiftOffHeader = 3011;
+inline constexpr int FirstPollingRadio = 3034;
+inline constexpr int FirstValueBox = 3300; // DPI level value boxes 3300-3307
+inline constexpr int BatteryText = 3405;
+inline constexpr int BatteryGauge = 3406;
+inline constexpr int OfflineNotice = 3024;
+inline constexpr int MacroManagerButton = 2062;
+} // namespace MainControl
+
 // Base size of the main window.
 inline constexpr Size kMainWindowBaseSize{1127, 740};
 
