@@ -3,8 +3,10 @@
 #include "device/hid/InProcessHidBus.h"
 #include "dialogs/CAttentionDlg.h"
 #include "dialogs/SecondaryWindowTable.h"
+#include "macro/MacroLibraryFile.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/ProfileFile.h"
+#include "settings/TextFormat.h"
 #include "ui/CBattery.h"
 #include "ui/UiContext.h"
 
@@ -240,4 +242,70 @@ TEST_F(ProgramRun, TheCableIconShowsWhileTheMouseIsPluggedIn) {
     ASSERT_TRUE(PumpUntil([&] { return !main->FindControl(3409)->IsShown(); }));
     ASSERT_TRUE(mouse.Plug(MouseConnection::Receiver));
     ASSERT_TRUE(PumpUntil([&] { return main->FindControl(3410)->IsShown(); }));
+}
+
+TEST_F(ProgramRun, TheMacroManagerButtonReadsTheLibraryAgainAndResendsMacroButtons) {
+    mouse.ClearFrames();
+    ClickControl(2062);
+    EXPECT_TRUE(SentCommands().empty()) << "no key holds a macro";
+    EXPECT_TRUE(modals.empty());
+
+    // The library file changed behind the window, and key 9 holds its macro.
+    MacroLibraryTree edited;
+    MacroRecord* macro =
+        edited.ItemAt(edited.AddMacro(MacroLocation::None(), u"Reload"))->macro.get();
+    macro->InsertAction(0, MacroAction::Key(0x41, false));
+    macro->InsertAction(1, MacroAction::Key(0x41, true));
+    macro->SetActionCount(2);
+    macro->MacroCommandActionNum = 2;
+    ASSERT_TRUE(
+        SaveLibraryFile(edited, LibraryFilePath(model.folders.data), MacroLocation::None()));
+    KeyAssignment& key = model.CurrentProfile().Keys[9];
+    key.Value = kMacroCode;
+    key.MacroKeyIndex = macro->MacroKeyIndex;
+    key.AssignMacro(macro);
+
+    ClickControl(2062);
+    EXPECT_NE(model.library.MacroById(macro->MacroKeyIndex), nullptr);
+    const auto sent = SentCommands();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "SetButtonTable"), sent.end());
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "MacroBegin"), sent.end());
+    EXPECT_EQ(modals, std::vector<std::u16string>{u"progress"});
+}
+
+TEST_F(ProgramRun, TheMacroItemRefusesASixteenthMacro) {
+    MacroLibraryTree& library = model.library;
+    for (int k = 0; k < 15; ++k) {
+        MacroRecord* macro =
+            library.ItemAt(library.AddMacro(MacroLocation::None(), u"M" + TextFormat::Dec(k)))
+                ->macro.get();
+        KeyAssignment& key = model.CurrentProfile().Keys[size_t(k + 1)];
+        key.Value = kMacroCode;
+        key.MacroKeyIndex = macro->MacroKeyIndex;
+        key.AssignMacro(macro);
+    }
+    ClickControl(2013); // key 0, the left button, holds no macro
+    const WindowId menu = platform.Windows().back();
+    ASSERT_EQ(platform.Kind(menu), WindowKind::PopupList);
+    const Point macroRow{80, 1 + 8 * 22 + 11};
+    platform.MouseMove(menu, macroRow);
+    platform.Click(menu, macroRow);
+    EXPECT_EQ(modals, std::vector<std::u16string>{Attention(kTooManyMacrosTextNumber)});
+    EXPECT_FALSE(platform.IsWindow(menu)) << "the menu closed";
+    EXPECT_EQ(model.CurrentProfile().Keys[0].Value, kLeftButtonCode);
+}
+
+TEST_F(ProgramRun, DialogItemsCloseTheMenuAndKeepTheFunction) {
+    const ButtonFunction before = model.CurrentProfile().Keys[2].Value;
+    for (int row : {7, 9, 10, 16}) {
+        ClickControl(2015);
+        const WindowId menu = platform.Windows().back();
+        ASSERT_EQ(platform.Kind(menu), WindowKind::PopupList);
+        const Point at{80, 1 + (row - 1) * 22 + 11};
+        platform.MouseMove(menu, at);
+        platform.Click(menu, at);
+        EXPECT_FALSE(platform.IsWindow(menu)) << "row " << row;
+        EXPECT_EQ(model.CurrentProfile().Keys[2].Value, before) << "row " << row;
+    }
+    EXPECT_TRUE(modals.empty());
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/CAttentionDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "macro/MacroLibraryFile.h"
 #include "mainwnd/ButtonChoice.h"
 #include "settings/ButtonAssignment.h"
 #include "ui/CBattery.h"
@@ -10,7 +11,8 @@
 CMainWindow::CMainWindow(UiContext& ui, AppModel& model, HidBus& bus)
     : ShellHolder{CorvexShell(ui.GetPlatform(), model, *this, *this, bus)},
       CCorvexDlg(ui, Model{model.profiles, *model.settings, model.sensor,
-                           shell.Session().Sync().Pending(), shell.Session().Status()}) {
+                           shell.Session().Sync().Pending(), shell.Session().Status()}),
+      model_(model) {
     SetTimerHandler([this](int id) { OnAnyTimer(id); });
 }
 
@@ -37,7 +39,18 @@ intptr_t CMainWindow::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPa
     intptr_t result = 0;
     if (shell.OnMessage(message, wParam, lParam, result))
         return result;
+    if (message == MainControl::MacroManagerButton && lParam == NotifyCode::Released) {
+        MacroManagerClosed();
+        return 0;
+    }
     return CCorvexDlg::OnMessage(message, wParam, lParam);
+}
+
+void CMainWindow::MacroManagerClosed() {
+    LoadLibraryFile(LibraryFilePath(model_.folders.data), model_.library);
+    if (::MacroManagerClosed(model_.CurrentProfile(), shell.Session().Sync().Pending()))
+        shell.Session().Sync().ApplyPendingChanges();
+    CCorvexDlg::RefreshPages();
 }
 
 void CMainWindow::OnDestroyed() {
@@ -84,8 +97,7 @@ void CMainWindow::ShowProgress(int textNumber) {
 }
 
 void CMainWindow::ShowAttention(int textNumber) {
-    CAttentionDlg notice(Ui(), u"", Ui().Text(size_t(textNumber)), Window());
-    notice.DoModal();
+    ShowNotice(textNumber);
 }
 
 void CMainWindow::OpenAttention(int textNumber) {

@@ -63,9 +63,13 @@ class CMainWindow : public MainWindowView,
 
   private:
     void OnAnyTimer(int id);
+    // Button 2062: the library is read again, as the macro manager may have changed it; the
+    // buttons go to the mouse again when one of them holds a macro.
+    void MacroManagerClosed();
 
     void ForgetClosedNotices();
 
+    AppModel& model_;
     std::function<void(uint32_t)> tick_;
     // Non-modal notices live until their window goes; the next opening drops the closed ones.
     std::vector<std::unique_ptr<CAttentionDlg>> notices_;

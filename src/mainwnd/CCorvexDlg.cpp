@@ -1,6 +1,7 @@
 #include "mainwnd/CCorvexDlg.h"
 
 #include "device/SensorTable.h"
+#include "dialogs/CAttentionDlg.h"
 #include "mainwnd/ButtonChoice.h"
 #include "mainwnd/MainWindowColumn.h"
 #include "mainwnd/SectionRule.h"
@@ -80,6 +81,12 @@ constexpr std::array<SubmenuPopup, 5> kSubmenuPopups{{
     {ButtonSubmenu::Windows, MakePopup<CWindowsManagePopup>},
     {ButtonSubmenu::DpiLock, MakePopup<CDPILockPopup>},
 }};
+
+// The function menu's items that open a dialog of their own; the menu closes before it.
+bool IsDialogItemMessage(uint32_t message) {
+    return message == CComboPopup::kOpenFireKey || message == CComboPopup::kOpenMacroSelect ||
+           message == CComboPopup::kOpenShortcut || message == CComboPopup::kOpenQuickLaunch;
+}
 
 int SubmenuRows(ButtonSubmenu submenu) {
     return submenu == ButtonSubmenu::DpiLock ? int(DpiLockMenu().size())
@@ -385,6 +392,10 @@ intptr_t CCorvexDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
         AssignButton(control, result.text, result.code);
         return 0;
     }
+    if (menu_.IsOpen() && IsDialogItemMessage(message)) {
+        DialogItemChosen(message);
+        return 0;
+    }
     if (message == ButtonMenuMsg::Dismissed && menu_.MainDismissed()) {
         CloseFunctionMenu();
         return 0;
@@ -415,6 +426,19 @@ void CCorvexDlg::AssignButton(int controlId, std::u16string name, const ButtonFu
         ClosePopup(slot);
     SetTimer(result.timer, result.timerMs);
     RefreshPages();
+}
+
+void CCorvexDlg::DialogItemChosen(uint32_t message) {
+    const int control = menu_.Choose();
+    CloseFunctionMenu();
+    if (message == CComboPopup::kOpenMacroSelect &&
+        MacroLimitReached(CurrentProfile().Keys, control))
+        ShowNotice(kTooManyMacrosTextNumber);
+}
+
+void CCorvexDlg::ShowNotice(int textNumber) {
+    CAttentionDlg notice(Ui(), u"", Ui().Text(size_t(textNumber)), Window());
+    notice.DoModal();
 }
 
 void CCorvexDlg::OnTimer(int id) {

@@ -56,6 +56,8 @@ class CCorvexDlg : public CDlgBase {
     // or timer 20 (the left button was restored; the timer handler warns the user).
     void AssignButton(int controlId, std::u16string name, const ButtonFunction& code,
                       const MacroRecord* macro = nullptr, std::u16string url = {});
+    // Modal attention dialog with a numbered language text.
+    void ShowNotice(int textNumber);
     // Receives every timer of the window after the one-shot timers 20 and 30 have been killed
     // (timer 30 applies the pending changes, timer 20 shows the left-button warning).
     void SetTimerHandler(std::function<void(int id)> handler) {
@@ -75,6 +77,8 @@ class CCorvexDlg : public CDlgBase {
     template <class Bar>
     CControlBase* CreateLevelBar(const ControlSpec& entry, const Rect& rect, ControlFlags flags);
     void HeaderReleased(int header);
+    // An item of the function menu that opens a dialog (fire key, macro, shortcut, quick launch).
+    void DialogItemChosen(uint32_t message);
     void ButtonNotified(int controlId, intptr_t code);
     void OpenFunctionMenu(int controlId);
     void CloseFunctionMenu();
