@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only when something is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libudev-dev libpng-dev
-  qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core)
+  qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-dejavu-extra)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

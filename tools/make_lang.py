@@ -4,7 +4,7 @@ import pathlib
 
 TEXTS = {
     0: ("English", "中文"), 1: ("Open", "打开"), 2: ("Exit", "退出"), 3: ("Version", "版本"),
-    4: ("OK", "确定"), 5: ("Cancel", "取消"), 6: ("Profile", "配置"), 7: ("Factory reset", "恢复出厂"),
+    4: ("OK", "确定"), 5: ("Cancel", "取消"), 6: ("Profile", "配置"), 7: ("Reset", "恢复出厂"),
     8: ("Macro manager", "宏管理"), 9: ("Buttons", "按键设置"), 10: ("Profiles", "配置文件"),
     11: ("DPI levels", "DPI 档位"), 12: ("Lighting", "灯效"), 13: ("Polling rate", "回报率"),
     14: ("Pointer", "指针设置"), 15: ("Battery", "电量"), 16: ("High", "高"), 17: ("Medium", "中"),

@@ -6,8 +6,11 @@
 #include "QtTestSupport.h"
 #include "platform/headless/ImageFileReader.h"
 #include "platform/qt/QtFont.h"
+
 #include "platform/qt/QtImage.h"
 #include "platform/qt/QtTextLines.h"
+#include <QFontDatabase>
+#include <QFontInfo>
 
 using namespace qt_test;
 
@@ -182,6 +185,15 @@ TEST_F(QtPlatformTest, FontsFollowTheirSpec) {
     EXPECT_EQ(platform.MeasureText(u"", *cell).width, 0);
     EXPECT_EQ(cell->Attributes().face, u"Tahoma");
     EXPECT_FALSE(platform.DefaultGuiFont().face.empty());
+}
+
+TEST_F(QtPlatformTest, AMissingTahomaIsReplacedByANarrowFace) {
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ||
+        !QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans Condensed")))
+        GTEST_SKIP() << "needs DejaVu Sans Condensed and no Tahoma";
+    auto label = platform.MakeFont({u"Tahoma", 16});
+    EXPECT_EQ(QFontInfo(QFontOf(*label)).family(), QStringLiteral("DejaVu Sans Condensed"));
+    EXPECT_LE(platform.MeasureText(u"100%", *label).width, 40) << "the battery text fits its box";
 }
 
 TEST_F(QtPlatformTest, IconIsDrawnFromTheProgramResource) {

@@ -23,6 +23,17 @@ constexpr CharsetFallback kCharsetFallbacks[] = {
     {129, {"Noto Sans CJK KR", "UnDotum"}},             // Hangul
 };
 
+struct FaceSubstitute {
+    const char* face;
+    const char* family;
+};
+
+// Windows faces the skins are laid out for, and the free face closest to their widths. Tahoma
+// is narrower than the usual Linux sans face; without this the fixed-width labels clip.
+constexpr FaceSubstitute kFaceSubstitutes[] = {
+    {"Tahoma", "DejaVu Sans Condensed"},
+};
+
 struct FamilyHint {
     int family; // the FF_ value, high nibble of pitchAndFamily
     QFont::StyleHint hint;
@@ -36,7 +47,13 @@ constexpr FamilyHint kFamilyHints[] = {
 constexpr int kFixedPitch = 1;
 
 QStringList Families(const FontSpec& request) {
-    QStringList families{QString::fromStdU16String(request.face)};
+    const QString face = QString::fromStdU16String(request.face);
+    QStringList families{face};
+    for (const FaceSubstitute& substitute : kFaceSubstitutes) {
+        if (face.compare(QLatin1String(substitute.face), Qt::CaseInsensitive) == 0) {
+            families << QString::fromLatin1(substitute.family);
+        }
+    }
     for (const CharsetFallback& fallback : kCharsetFallbacks) {
         if (fallback.charset == request.charset) {
             for (const char* family : fallback.families) {
