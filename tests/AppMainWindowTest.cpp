@@ -8,6 +8,7 @@
 #include "settings/ProfileFile.h"
 #include "settings/TextFormat.h"
 #include "ui/CBattery.h"
+#include "ui/CComboButton.h"
 #include "ui/UiContext.h"
 
 #include "MouseEmulator.h"
@@ -308,4 +309,24 @@ TEST_F(ProgramRun, DialogItemsCloseTheMenuAndKeepTheFunction) {
         EXPECT_EQ(model.CurrentProfile().Keys[2].Value, before) << "row " << row;
     }
     EXPECT_TRUE(modals.empty());
+}
+
+TEST_F(ProgramRun, AProfileChosenOnTheMouseIsShownThenSentAfterTheDisplayCloses) {
+    const unsigned next = (model.settings->GetCurrentProfile() + 1) % 5;
+    model.profiles[next].Keys[2].Name = u"Next profile's key";
+    model.profiles[next].Keys[2].Value = ButtonFunction{{0x10, 0x04, 0x00}};
+    mouse.ClearFrames();
+    ASSERT_TRUE(mouse.SetProfile(int(next)));
+    ASSERT_TRUE(PumpUntil([&] { return main->Shell().Osd().IsShown(); }));
+    const auto* key = dynamic_cast<const CComboButton*>(main->FindControl(2015));
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->ValueText(), u"Next profile's key") << "the pages show the new profile";
+    EXPECT_TRUE(SentCommands().empty()) << "nothing while the display is up";
+
+    platform.AdvanceMs(6 * 300 + 20);
+    EXPECT_FALSE(main->Shell().Osd().IsShown());
+    const auto sent = SentCommands();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "SetButtonTable"), sent.end());
+    EXPECT_EQ(mouse.Firmware().buttons[2], (std::array<uint8_t, 3>{0x10, 0x04, 0x00}));
+    EXPECT_EQ(modals, std::vector<std::u16string>{u"progress"});
 }
