@@ -14,11 +14,11 @@
 #include "MouseEmulator.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include "AppTestSupport.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -27,8 +27,8 @@ namespace {
 // The whole program on the headless backend: first start on a fresh data folder, the emulated
 // mouse on the cable, the real main window and its dialogs.
 struct ProgramRun : ::testing::Test {
-    fs::path base = MakeBase();
-    HeadlessPlatform platform{Setup(base)};
+    fs::path base = apptest::FreshTestFolder("corvex-program-");
+    HeadlessPlatform platform{apptest::ProgramSetup(base)};
     MouseEmulator mouse;
     std::unique_ptr<InProcessHidBus> bus;
     AppModel model;
@@ -54,26 +54,7 @@ struct ProgramRun : ::testing::Test {
         fs::remove_all(base);
     }
 
-    static fs::path MakeBase() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        fs::path p = fs::temp_directory_path() / (std::string("corvex-program-") + info->name());
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }
-    static HeadlessSetup Setup(const fs::path& base) {
-        HeadlessSetup setup;
-        setup.programFolder = fs::path(CORVEX_ASSETS_DIR).u16string() + u"/";
-        setup.userDataBase = base.u16string() + u"/";
-        return setup;
-    }
-    template <class F> bool PumpUntil(F done) {
-        for (int i = 0; i < 400 && !done(); ++i) {
-            platform.Pump();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return done();
-    }
+    template <class F> bool PumpUntil(F done) { return apptest::PumpUntil(platform, done); }
 
     // The progress bar runs its timers to the end; an attention dialog is read and confirmed.
     void OnModal(WindowId w) {

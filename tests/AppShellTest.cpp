@@ -9,11 +9,11 @@
 #include "HeadlessTestWindow.h"
 #include "MouseEmulator.h"
 
+#include "AppTestSupport.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -67,9 +67,9 @@ class FakeMainWindow : public WindowHandler, public MainWindowView, public Notic
 
 // A first start on a fresh machine with the emulated mouse plugged in by cable.
 struct ShellWorld : ::testing::Test {
-    fs::path base = MakeBase();
+    fs::path base = apptest::FreshTestFolder("corvex-shell-");
     SingleInstanceRegistry registry;
-    HeadlessPlatform platform{Setup(base), &registry};
+    HeadlessPlatform platform{apptest::ProgramSetup(base), &registry};
     MouseEmulator mouse;
     std::unique_ptr<InProcessHidBus> bus;
     AppModel model;
@@ -93,27 +93,7 @@ struct ShellWorld : ::testing::Test {
         fs::remove_all(base);
     }
 
-    static fs::path MakeBase() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        fs::path p = fs::temp_directory_path() / (std::string("corvex-shell-") + info->name());
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }
-    static HeadlessSetup Setup(const fs::path& base) {
-        HeadlessSetup setup;
-        setup.programFolder = fs::path(CORVEX_ASSETS_DIR).u16string() + u"/";
-        setup.userDataBase = base.u16string() + u"/";
-        return setup;
-    }
-    // Reader threads hand reports over through the queue: pump until the condition holds.
-    template <class F> bool PumpUntil(F done) {
-        for (int i = 0; i < 400 && !done(); ++i) {
-            platform.Pump();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return done();
-    }
+    template <class F> bool PumpUntil(F done) { return apptest::PumpUntil(platform, done); }
     size_t FramesOf(CommandCode code) const {
         size_t n = 0;
         for (const FrameRecord& f : mouse.Frames())

@@ -6,6 +6,8 @@
 
 #include "HeadlessTestWindow.h"
 
+#include "AppTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -24,23 +26,10 @@ struct FreshMachine {
     fs::path base;
     HeadlessPlatform platform;
 
-    FreshMachine() : base(MakeBase()), platform(Setup(base)) {}
+    FreshMachine()
+        : base(apptest::FreshTestFolder("corvex-app-")), platform(apptest::ProgramSetup(base)) {}
     ~FreshMachine() { fs::remove_all(base); }
 
-    static fs::path MakeBase() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        fs::path p = fs::temp_directory_path() /
-                     (std::string("corvex-app-") + info->test_suite_name() + "-" + info->name());
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }
-    static HeadlessSetup Setup(const fs::path& base) {
-        HeadlessSetup setup;
-        setup.programFolder = fs::path(CORVEX_ASSETS_DIR).u16string() + u"/";
-        setup.userDataBase = base.u16string() + u"/";
-        return setup;
-    }
     fs::path Config(const std::u16string& name) const {
         return base / "CorvexData20250321A" / "config" / fs::path(name);
     }
