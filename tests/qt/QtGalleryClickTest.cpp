@@ -3,21 +3,19 @@
 #include <QElapsedTimer>
 #include <QPoint>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSize>
-#include <optional>
 
 #include "XvfbPrograms.h"
+#include "XvfbSession.h"
 
 // corvex-gallery on a private Xvfb display: xdotool clicks the middle of a few controls at
 // their known client points, and the gallery's notification log shows that each click reached
 // its control, the press (1) before the release (2).
 namespace {
 
-constexpr int kStartMs = 15000;
-constexpr int kToolMs = 5000;
+constexpr int kStartMs = qt_test::XvfbSession::kStartMs;
 constexpr int kNotifyMs = 5000;
-constexpr int kStopMs = 3000;
+constexpr QSize kScreen{1600, 1200};
 constexpr QSize kGallerySize{1380, 935};
 
 struct Click {
@@ -36,13 +34,6 @@ QString NotifyLine(unsigned control, int code) {
     return QStringLiteral("\nnotify %1 %2\n").arg(control).arg(code);
 }
 
-void Stop(QProcess& process) {
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(kStopMs);
-    }
-}
-
 class QtGalleryClickTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -51,83 +42,27 @@ class QtGalleryClickTest : public ::testing::Test {
         if (!missing.empty()) {
             GTEST_SKIP() << missing;
         }
-        ASSERT_TRUE(StartXvfb()) << "Xvfb did not report its display";
-        environment_ = QProcessEnvironment::systemEnvironment();
-        environment_.insert(QStringLiteral("DISPLAY"), display_);
-        environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        gallery_.setProcessEnvironment(environment_);
+        ASSERT_TRUE(xvfb_.Start(kScreen)) << "Xvfb did not report its display";
+        gallery_.setProcessEnvironment(xvfb_.Environment());
         gallery_.start(QStringLiteral(CORVEX_GALLERY_PATH),
                        {QStringLiteral("--log-notifications")});
         ASSERT_TRUE(gallery_.waitForStarted(kStartMs)) << "corvex-gallery did not start";
         window_ = FindGalleryWindow();
         ASSERT_FALSE(window_.isEmpty())
             << "no gallery window of " << kGallerySize.width() << "x" << kGallerySize.height()
-            << " appeared on " << display_.toStdString();
+            << " appeared on " << xvfb_.Display().toStdString();
     }
 
-    void TearDown() override {
-        Stop(gallery_);
-        Stop(xvfb_);
-    }
-
-    // Xvfb picks a free display itself and writes its number on the descriptor given.
-    bool StartXvfb() {
-        xvfb_.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                     QStringLiteral("0"), QStringLiteral("1600x1200x24"),
-                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QByteArray number;
-        QElapsedTimer clock;
-        clock.start();
-        while (!number.contains('\n') && clock.elapsed() < kStartMs &&
-               xvfb_.state() != QProcess::NotRunning) {
-            xvfb_.waitForReadyRead(100);
-            number += xvfb_.readAllStandardOutput();
-        }
-        display_ = QStringLiteral(":") + QString::fromLatin1(number).trimmed();
-        return number.contains('\n');
-    }
-
-    // The standard output of a short xdotool run; nothing when it failed or did not end.
-    std::optional<QString> Xdotool(const QStringList& arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(environment_);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        if (!tool.waitForFinished(kToolMs)) {
-            Stop(tool);
-            return std::nullopt;
-        }
-        if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
-            return std::nullopt;
-        }
-        return QString::fromLocal8Bit(tool.readAllStandardOutput());
-    }
-
-    QSize Geometry(const QString& window) {
-        const auto shell =
-            Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-        if (!shell) {
-            return {};
-        }
-        const auto field = [&](const char* name) {
-            const QRegularExpression line(QStringLiteral("^%1=(\\d+)$").arg(QLatin1String(name)),
-                                          QRegularExpression::MultilineOption);
-            return line.match(*shell).captured(1).toInt();
-        };
-        return {field("WIDTH"), field("HEIGHT")};
-    }
+    void TearDown() override { qt_test::StopProcess(gallery_); }
 
     // The gallery's popups are windows of their own; the dialog is the one of the gallery's size.
     QString FindGalleryWindow() {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < kStartMs && gallery_.state() == QProcess::Running) {
-            const auto found =
-                Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                         QStringLiteral("--pid"), QString::number(gallery_.processId())});
-            for (const QString& window :
-                 found.value_or(QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-                if (Geometry(window) == kGallerySize) {
+            for (const QString& window : xvfb_.VisibleWindows(gallery_.processId())) {
+                const auto geometry = xvfb_.Geometry(window);
+                if (geometry && geometry->size() == kGallerySize) {
                     return window;
                 }
             }
@@ -155,10 +90,8 @@ class QtGalleryClickTest : public ::testing::Test {
         return false;
     }
 
-    QProcess xvfb_;
+    qt_test::XvfbSession xvfb_;
     QProcess gallery_;
-    QProcessEnvironment environment_;
-    QString display_;
     QString window_;
     QString log_ = QStringLiteral("\n");
     qsizetype matched_ = 0;
@@ -169,9 +102,9 @@ class QtGalleryClickTest : public ::testing::Test {
 TEST_F(QtGalleryClickTest, XdotoolClicksReachTheControlsTheyAimAt) {
     for (const Click& click : kClicks) {
         SCOPED_TRACE(click.what);
-        ASSERT_TRUE(Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window_,
-                             QString::number(click.at.x()), QString::number(click.at.y()),
-                             QStringLiteral("click"), QStringLiteral("1")}))
+        ASSERT_TRUE(xvfb_.Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window_,
+                                   QString::number(click.at.x()), QString::number(click.at.y()),
+                                   QStringLiteral("click"), QStringLiteral("1")}))
             << "xdotool could not click";
         for (const int code : {1, 2}) {
             EXPECT_TRUE(WaitForLine(NotifyLine(click.control, code)))
