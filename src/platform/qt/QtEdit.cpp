@@ -90,9 +90,11 @@ void QtEdit::SetRect(const Rect& rect) {
     }
 }
 
-bool QtEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_ && event->type() == QEvent::KeyPress && parent_) {
-        return parent_->Translate(*static_cast<QKeyEvent*>(event));
+// Only the edit is watched. Its window may be deleting it, and then the edit still sends events
+// (never a key) while neither pointer can be followed: the event's type is looked at first.
+bool QtEdit::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !parent_) {
+        return false;
     }
-    return false;
+    return parent_->Translate(*static_cast<QKeyEvent*>(event));
 }

@@ -90,8 +90,7 @@ void QtPlatform::DestroyWindow(WindowId window) {
     }
     widget->Detach();
     widget->hide();
-    // Later: the window may be in the middle of one of its own events.
-    widget->deleteLater();
+    widget->Retire();
     retired_.emplace_back(widget);
     std::erase_if(retired_, [](const QPointer<QtWindow>& w) { return w.isNull(); });
     if (handler) {

@@ -39,6 +39,18 @@ Point ClientOf(const QMouseEvent* event) {
 
 } // namespace
 
+// One event or callback of the window, for as long as it runs.
+class QtWindow::Busy {
+  public:
+    explicit Busy(QtWindow& window) : window_(window) { window_.Hold(1); }
+    ~Busy() { window_.Hold(-1); }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+  private:
+    QtWindow& window_;
+};
+
 QtWindow::QtWindow(WindowHandler& handler, WindowKind kind, QWidget* owner,
                    QtSurface::IconSource icons)
     : QWidget(owner, FlagsOf(kind, owner != nullptr)), handler_(&handler), kind_(kind),
@@ -58,6 +70,37 @@ void QtWindow::Detach() {
     DropTimers();
     hoverTimer_.stop();
     tracking_ = false;
+}
+
+// ---- Lifetime ----
+
+void QtWindow::Retire() {
+    retired_ = true;
+    if (busy_ == 0) {
+        deleteLater();
+    }
+}
+
+// An owner deleted now would take the busy window with it, so the owners wait as well.
+void QtWindow::Hold(int step) {
+    for (QWidget* widget = this; widget; widget = widget->parentWidget()) {
+        auto* window = dynamic_cast<QtWindow*>(widget);
+        if (!window) {
+            continue;
+        }
+        window->busy_ += step;
+        if (window->busy_ == 0 && window->retired_) {
+            window->deleteLater();
+        }
+    }
+}
+
+bool QtWindow::event(QEvent* event) {
+    if (event->type() == QEvent::DeferredDelete) {
+        return QWidget::event(event);
+    }
+    const Busy busy(*this);
+    return QWidget::event(event);
 }
 
 // ---- Painting ----
@@ -157,6 +200,7 @@ void QtWindow::TrackMouse(int hoverMs) {
 }
 
 void QtWindow::Hover() {
+    const Busy busy(*this);
     if (!tracking_ || !hoverArmed_ || !handler_) {
         return;
     }
@@ -184,6 +228,7 @@ void QtWindow::BeginDrag() {
 // ---- Keys, activation, close ----
 
 bool QtWindow::Translate(const QKeyEvent& event) {
+    const Busy busy(*this);
     if (!handler_) {
         return false;
     }
@@ -225,6 +270,7 @@ void QtWindow::SetTimer(int id, int ms) {
         timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer, &QTimer::timeout, this, [this, id] {
+            const Busy busy(*this);
             if (handler_) {
                 handler_->OnTimer(id);
             }

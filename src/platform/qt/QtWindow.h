@@ -20,6 +20,10 @@ class QtWindow : public QWidget {
     WindowKind Kind() const { return kind_; }
     // The handler is gone or going: nothing is called on it any more.
     void Detach();
+    // Deletes the window once none of its events and callbacks, nor those of the windows it
+    // owns, is running: a handler that runs a nested event loop, in which the window is
+    // destroyed, must not return into a deleted window.
+    void Retire();
 
     void Invalidate(const QRect& rect);
     void UpdateNow();
@@ -40,6 +44,7 @@ class QtWindow : public QWidget {
     bool Translate(const QKeyEvent& event);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -52,8 +57,12 @@ class QtWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    class Busy;
+
     void Hover();
     void DropTimers();
+    // Counts a running event or callback of this window on it and on its owners.
+    void Hold(int step);
 
     WindowHandler* handler_;
     WindowKind kind_;
@@ -67,4 +76,6 @@ class QtWindow : public QWidget {
     QTimer hoverTimer_;
     bool dragging_ = false;
     QPoint dragOffset_;
+    int busy_ = 0;
+    bool retired_ = false;
 };
