@@ -311,3 +311,14 @@ TEST_F(ProgramRun, AProfileChosenOnTheMouseIsShownThenSentAfterTheDisplayCloses)
     EXPECT_EQ(mouse.Firmware().buttons[2], (std::array<uint8_t, 3>{0x10, 0x04, 0x00}));
     EXPECT_EQ(modals, std::vector<std::u16string>{u"progress"});
 }
+
+TEST_F(ProgramRun, TheTitleButtonsHideTheWindowAndASecondStartBringsItBack) {
+    for (int button : {2001, 2002}) {
+        ASSERT_TRUE(platform.IsVisible(main->Window()));
+        ClickControl(button);
+        EXPECT_FALSE(platform.IsVisible(main->Window())) << button;
+        EXPECT_TRUE(platform.IsWindow(main->Window())) << "the program keeps running";
+        platform.Send(main->Window(), 2999, 0, 0);
+    }
+    EXPECT_TRUE(platform.IsVisible(main->Window()));
+}

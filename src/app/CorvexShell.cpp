@@ -2,6 +2,7 @@
 
 #include "app/ScreenScale.h"
 #include "dialogs/SecondaryWindowTable.h"
+#include "ui/CControlBase.h"
 
 #include <string>
 
@@ -12,6 +13,12 @@ constexpr int kVkEscape = 27;
 constexpr int kOpenText = 1;
 constexpr int kExitText = 2;
 constexpr int kNoDeviceText = 155;
+
+// The close and minimise buttons of the title area: the window goes, the program stays in the
+// tray.
+bool IsHideButton(uint32_t message) {
+    return message == 2001 || message == 2002 || message == 2048;
+}
 
 DeviceContext ContextOf(AppModel& model) {
     return {*model.settings, model.profiles, *model.profileFiles,
@@ -54,6 +61,10 @@ void CorvexShell::Start() {
 
 bool CorvexShell::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
     result = 0;
+    if (IsHideButton(message) && lParam == NotifyCode::Released) {
+        platform_.Show(Window(), ShowCommand::Hide);
+        return true;
+    }
     switch (message) {
     case 2999:
         BringForward();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -170,6 +172,23 @@ TEST_F(QtPlatformTest, CloseRequestGoesToTheHandlerAndKeepsTheWindow) {
     EXPECT_EQ(log, (std::vector<std::string>{"w: msg 16 0 0"}));
     EXPECT_TRUE(platform.IsWindow(id));
     EXPECT_TRUE(platform.IsVisible(id));
+}
+
+TEST_F(QtPlatformTest, ATerminationSignalAsksEveryWindowToCloseNewestFirst) {
+    LogWindow main(log, "main");
+    LogWindow dialog(log, "dialog");
+    const WindowId mainId = Open(main, {0, 0, 50, 50}, WindowKind::Main);
+    Open(dialog, {10, 10, 40, 40}, WindowKind::Dialog, mainId);
+    std::vector<std::string> closes;
+    const auto closesSeen = [&] {
+        closes.clear();
+        std::copy_if(log.begin(), log.end(), std::back_inserter(closes),
+                     [](const std::string& line) { return line.ends_with("msg 16 0 0"); });
+        return closes.size() >= 2;
+    };
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(WaitFor(closesSeen));
+    EXPECT_EQ(closes, (std::vector<std::string>{"dialog: msg 16 0 0", "main: msg 16 0 0"}));
 }
 
 // Without a tray a hidden main window would be out of reach: it goes to the task bar instead.

@@ -37,6 +37,12 @@ bool QtPlatform::OnUiThread() const {
     return QThread::currentThread() == tasks_->thread();
 }
 
+void QtPlatform::CloseAllWindows() {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        Post(it->first, Msg::Close, 0, 0);
+    }
+}
+
 // ---- Windows ----
 
 WindowId QtPlatform::MakeWindow(WindowHandler& handler, WindowKind kind, WindowId owner,

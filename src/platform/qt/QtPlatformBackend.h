@@ -15,6 +15,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtTaskQueue.h"
+#include "platform/qt/QtTermination.h"
 #include "platform/qt/QtWindow.h"
 
 // The Qt backend. Windows are top-level QtWindow widgets (owned ones are Qt children of their
@@ -138,6 +139,8 @@ class QtPlatform : public Platform {
     const WindowEntry* Find(WindowId window) const;
     WindowEntry* Find(WindowId window);
     bool OnUiThread() const;
+    // A termination signal: every window is asked to close, the newest (innermost) first.
+    void CloseAllWindows();
     const QImage* Icon(int iconId);
     QString FilterOf(const FileDialogSpec& request) const;
     std::optional<std::u16string> RunFileDialog(WindowId owner, const FileDialogSpec& request,
@@ -166,5 +169,6 @@ class QtPlatform : public Platform {
     WindowId handOverWindow_ = 0;
     uint32_t handOverMessage_ = 0;
     std::unique_ptr<QtKeyCapture> keyCapture_;
+    std::unique_ptr<QtTermination> termination_;
     WindowId keyCaptureWindow_ = 0;
 };

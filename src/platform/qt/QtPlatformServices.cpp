@@ -71,6 +71,7 @@ QtPlatform::QtPlatform(QtPlatformOptions options, std::unique_ptr<QApplication> 
         options.userDataBase.empty()
             ? WithSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             : WithSeparator(ToQString(options.userDataBase));
+    termination_ = std::make_unique<QtTermination>([this] { CloseAllWindows(); });
 }
 
 // Handlers belong to the program and may be gone already, so none is called here.
