@@ -71,8 +71,8 @@ TEST_F(OsdBench, PaintsTheFourLinesAtTheirPlacesInTheirFonts) {
     EXPECT_EQ((Point{line3->rect.left, line3->rect.top}), (Point{114, 184}));
     EXPECT_EQ((Point{name->rect.left, name->rect.top}), (Point{114, 232}));
     EXPECT_EQ(line1->colour, 0xFFFFFFu);
-    EXPECT_EQ(line1->font, (FontSpec{u"Tahoma", 48, 24, 700, 1, 0x22}));
-    EXPECT_EQ(line2->font, (FontSpec{u"Tahoma", 96, 48, 400, 1, 0x22}));
+    EXPECT_EQ(line1->font, (FontRequest{u"Tahoma", 48, 24, 700, 1, 0x22}));
+    EXPECT_EQ(line2->font, (FontRequest{u"Tahoma", 96, 48, 400, 1, 0x22}));
 
     profileName = u"Renamed"; // read again at the next paint
     platform.Invalidate(OsdWindow());

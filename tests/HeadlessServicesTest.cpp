@@ -74,11 +74,11 @@ TEST_F(HeadlessServices, PopupMenuReturnsTheAnswerAndPostsItsCommand) {
 }
 
 TEST_F(HeadlessServices, FileDialogsGiveTheAnswersAndRecordWhatWasAsked) {
-    FileDialogSpec import;
+    FileDialogRequest import;
     import.title = u"Import";
     EXPECT_EQ(platform.OpenFileDialog(window, import), std::nullopt);
     platform.SetSaveFileAnswer(u"/tmp/p.psf");
-    const FileDialogSpec request{u"Export", u"Profile files", u"psf", u"Profile 1", u""};
+    const FileDialogRequest request{u"Export", u"Profile files", u"psf", u"Profile 1", u""};
     EXPECT_EQ(platform.SaveFileDialog(window, request), u"/tmp/p.psf");
     ASSERT_EQ(platform.FileDialogs().size(), 2u);
     EXPECT_FALSE(platform.FileDialogs()[0].save);

@@ -12,10 +12,10 @@
 
 namespace {
 
-const ControlSpec& Entry(int id) {
-    const ControlSpec* entry = FindControlSpec(id);
+const ControlEntry& Entry(int id) {
+    const ControlEntry* entry = FindControlEntry(id);
     EXPECT_NE(entry, nullptr) << id;
-    static const ControlSpec none;
+    static const ControlEntry none;
     return entry ? *entry : none;
 }
 
@@ -52,19 +52,19 @@ TEST(MainWindowLayout, PanelsScaleWidthAndHeightOnTheirOwn) {
 }
 
 TEST(MainWindowLayout, FirstIdentifier3400IsTheFirstMouseView) {
-    const ControlSpec& first = Entry(3400);
+    const ControlEntry& first = Entry(3400);
     EXPECT_EQ(first.pictures.front(), u"mouse/mouse_nr.png");
     EXPECT_EQ(first.display, Display::Shown);
     const auto& all = MainWindowControls();
     const auto count =
-        std::count_if(all.begin(), all.end(), [](const ControlSpec& s) { return s.id == 3400; });
+        std::count_if(all.begin(), all.end(), [](const ControlEntry& s) { return s.id == 3400; });
     EXPECT_EQ(count, 2 + 2 + 16); // two views, two never-shown pictures, sixteen badges
 }
 
 TEST(MainWindowLayout, EveryControlIsInAValidListAndSectionControlsFollowTheirHeaders) {
     std::set<int> lists;
     int lastList = 0;
-    for (const ControlSpec& s : MainWindowControls()) {
+    for (const ControlEntry& s : MainWindowControls()) {
         ASSERT_GE(s.list, 0);
         ASSERT_LE(s.list, 8);
         lists.insert(s.list);
@@ -78,7 +78,7 @@ TEST(MainWindowLayout, EveryControlIsInAValidListAndSectionControlsFollowTheirHe
 
 TEST(MainWindowLayout, ButtonControlsAndBadges) {
     for (int id = 2013; id <= 2028; ++id) {
-        const ControlSpec& s = Entry(id);
+        const ControlEntry& s = Entry(id);
         EXPECT_EQ(s.kind, ControlKind::ComboButton);
         EXPECT_EQ(s.message, 1028);
         EXPECT_EQ(s.fixedText, u"Disable");
@@ -87,7 +87,7 @@ TEST(MainWindowLayout, ButtonControlsAndBadges) {
     EXPECT_EQ(Entry(2026).rect.y, 341); // key 13 is the ninth row
     // Badge 2 sits left of control 2021, one pixel lower.
     const auto& all = MainWindowControls();
-    const auto badge = std::find_if(all.begin(), all.end(), [](const ControlSpec& s) {
+    const auto badge = std::find_if(all.begin(), all.end(), [](const ControlEntry& s) {
         return !s.pictures.empty() && s.pictures[0] == u"mouse/serial_number2.png";
     });
     ASSERT_NE(badge, all.end());
@@ -320,7 +320,7 @@ namespace {
 
 TEST(MainWindowLayout, SectionsInTheirShowingOrderWithTheirLists) {
     std::vector<std::pair<int, int>> sections;
-    for (const SectionSpec& s : Sections())
+    for (const SectionEntry& s : Sections())
         sections.emplace_back(s.header, s.list);
     const std::vector<std::pair<int, int>> expected{{3001, 1}, {3002, 2}, {3004, 4}, {3011, 5},
                                                     {3012, 6}, {3003, 3}, {3013, 7}, {3014, 8}};
@@ -329,7 +329,7 @@ TEST(MainWindowLayout, SectionsInTheirShowingOrderWithTheirLists) {
     // Every section list holds controls.
     for (const auto& [header, list] : expected) {
         const auto& all = MainWindowControls();
-        EXPECT_TRUE(std::any_of(all.begin(), all.end(), [list = list](const ControlSpec& c) {
+        EXPECT_TRUE(std::any_of(all.begin(), all.end(), [list = list](const ControlEntry& c) {
             return c.list == list;
         })) << header;
     }

@@ -303,9 +303,9 @@ TEST(UiDrawingTest, ControlFontFollowsTheLanguageFontSettings) {
     LanguageTexts texts;
     UiContext ui(platform, texts, u"/x/", 1.0f);
     const auto font = CreateControlFont(ui);
-    EXPECT_EQ(font->Attributes(), (FontSpec{u"宋体", 12, 0, 0, 134, 0x20}));
+    EXPECT_EQ(font->Attributes(), (FontRequest{u"宋体", 12, 0, 0, 134, 0x20}));
     const auto other = CreateControlFont(ui, 20, u"Tahoma");
-    EXPECT_EQ(other->Attributes(), (FontSpec{u"Tahoma", 20, 0, 0, 134, 0x20}));
+    EXPECT_EQ(other->Attributes(), (FontRequest{u"Tahoma", 20, 0, 0, 134, 0x20}));
 }
 
 TEST_F(UiDialogTest, ReleaseOnAProfileTabRepaintsTheWholeWindowOtherwiseOnlyTheControl) {

@@ -115,7 +115,7 @@ bool CCorvexDlg::OnInitDialog() {
     return true;
 }
 
-CControlBase* CCorvexDlg::CreateControl(const ControlSpec& entry, const Rect& rect) {
+CControlBase* CCorvexDlg::CreateControl(const ControlEntry& entry, const Rect& rect) {
     const ControlFlags flags{true, entry.display == Display::Shown, entry.disabled};
     std::u16string text =
         (entry.textNumber ? Ui().Text(size_t(entry.textNumber)) : entry.fixedText) +
@@ -170,7 +170,7 @@ CControlBase* CCorvexDlg::CreateControl(const ControlSpec& entry, const Rect& re
     return nullptr;
 }
 
-CControlBase* CCorvexDlg::CreateSlider(const ControlSpec& entry, const Rect& rect,
+CControlBase* CCorvexDlg::CreateSlider(const ControlEntry& entry, const Rect& rect,
                                        ControlFlags flags) {
     auto* slider = Add<CSliderControl>(entry.list, unsigned(entry.id), rect, u"", entry.stops,
                                        Ui().Scale(entry.marginA), Ui().Scale(entry.marginB), flags);
@@ -181,7 +181,7 @@ CControlBase* CCorvexDlg::CreateSlider(const ControlSpec& entry, const Rect& rec
 }
 
 template <class Bar>
-CControlBase* CCorvexDlg::CreateLevelBar(const ControlSpec& entry, const Rect& rect,
+CControlBase* CCorvexDlg::CreateLevelBar(const ControlEntry& entry, const Rect& rect,
                                          ControlFlags flags) {
     // Without a count of its own a bar has one level per DPI step of the sensor.
     const int levels = entry.stops ? entry.stops : int(model_.sensor.DpiStepCount());
@@ -197,7 +197,7 @@ void CCorvexDlg::CreateControls(int left, int top, int, int) {
         return;
     SetControlsCreated();
     clientOrigin_ = {left, top};
-    for (const ControlSpec& entry : MainWindowControls()) {
+    for (const ControlEntry& entry : MainWindowControls()) {
         CControlBase* control =
             CreateControl(entry, ScaleRect(clientOrigin_, entry.rect, Ui().UiScale()));
         if (!control)
@@ -253,9 +253,9 @@ void CCorvexDlg::Draw(Surface& surface, const Rect& client) {
 }
 
 void CCorvexDlg::ShowSections() {
-    for (const SectionSpec& section : Sections()) {
+    for (const SectionEntry& section : Sections()) {
         const bool open = IsSectionOpen(section.header);
-        for (const ControlSpec& entry : MainWindowControls())
+        for (const ControlEntry& entry : MainWindowControls())
             if (entry.list == section.list)
                 if (CControlBase* control = Control(entry.id))
                     control->SetVisible(open);

@@ -72,10 +72,10 @@ class CCorvexDlg : public CDlgBase {
     void OnTimer(int id) override;
 
   private:
-    CControlBase* CreateControl(const ControlSpec& entry, const Rect& rect);
-    CControlBase* CreateSlider(const ControlSpec& entry, const Rect& rect, ControlFlags flags);
+    CControlBase* CreateControl(const ControlEntry& entry, const Rect& rect);
+    CControlBase* CreateSlider(const ControlEntry& entry, const Rect& rect, ControlFlags flags);
     template <class Bar>
-    CControlBase* CreateLevelBar(const ControlSpec& entry, const Rect& rect, ControlFlags flags);
+    CControlBase* CreateLevelBar(const ControlEntry& entry, const Rect& rect, ControlFlags flags);
     void HeaderReleased(int header);
     // An item of the function menu that opens a dialog (fire key, macro, shortcut, quick launch).
     void DialogItemChosen(uint32_t message);

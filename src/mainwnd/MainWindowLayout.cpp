@@ -38,7 +38,7 @@ constexpr std::array<KeyRow, 16> kKeyRows{{
     {2017, 278, 283, 16},
 }};
 
-using Controls = std::vector<ControlSpec>;
+using Controls = std::vector<ControlEntry>;
 
 std::vector<std::u16string> CheckPictures() {
     return {u"check_nr.png", u"check_ov.png", u"check_dn.png"};
@@ -47,8 +47,8 @@ std::vector<std::u16string> RadioPictures() {
     return {u"radio_nr.png", u"radio_ov.png", u"radio_dn.png"};
 }
 
-ControlSpec Label(int id, int list, BaseRect rect, int text, uint32_t format,
-                  D display = D::Shown) {
+ControlEntry Label(int id, int list, BaseRect rect, int text, uint32_t format,
+                   D display = D::Shown) {
     return {.id = id,
             .kind = K::StaticText,
             .list = list,
@@ -58,8 +58,8 @@ ControlSpec Label(int id, int list, BaseRect rect, int text, uint32_t format,
             .display = display};
 }
 
-ControlSpec FixedLabel(int id, int list, BaseRect rect, std::u16string text, uint32_t format,
-                       D display = D::Shown) {
+ControlEntry FixedLabel(int id, int list, BaseRect rect, std::u16string text, uint32_t format,
+                        D display = D::Shown) {
     return {.id = id,
             .kind = K::StaticText,
             .list = list,
@@ -69,7 +69,8 @@ ControlSpec FixedLabel(int id, int list, BaseRect rect, std::u16string text, uin
             .display = display};
 }
 
-ControlSpec Picture(int id, int list, BaseRect rect, std::u16string picture, D display = D::Shown) {
+ControlEntry Picture(int id, int list, BaseRect rect, std::u16string picture,
+                     D display = D::Shown) {
     return {.id = id,
             .kind = K::StaticImage,
             .list = list,
@@ -78,7 +79,7 @@ ControlSpec Picture(int id, int list, BaseRect rect, std::u16string picture, D d
             .display = display};
 }
 
-ControlSpec Slider(int id, int list, BaseRect rect, int stops, int initial, D display) {
+ControlEntry Slider(int id, int list, BaseRect rect, int stops, int initial, D display) {
     return {.id = id,
             .kind = K::Slider,
             .list = list,
@@ -91,7 +92,8 @@ ControlSpec Slider(int id, int list, BaseRect rect, int stops, int initial, D di
             .initial = initial};
 }
 
-ControlSpec Header(int id, BaseRect rect, std::u16string normal, std::u16string checked, int text) {
+ControlEntry Header(int id, BaseRect rect, std::u16string normal, std::u16string checked,
+                    int text) {
     return {.id = id,
             .kind = K::CheckButton,
             .rect = rect,
@@ -108,7 +110,7 @@ void AddCentre(Controls& c) {
     c.push_back(Picture(3409, 0, {617, 121, 50, 50}, u"Status_Wired.png", D::NotShownAtStart));
     c.push_back(Picture(3410, 0, {617, 121, 50, 50}, u"Status_Wireless.png", D::NotShownAtStart));
     c.push_back(Picture(3408, 0, {617, 121, 50, 50}, u"Status_BLE.png", D::NotShownAtStart));
-    ControlSpec notice = Label(3024, 0, {470, 600, 200, 18}, 284, kCentre, D::NotShownAtStart);
+    ControlEntry notice = Label(3024, 0, {470, 600, 200, 18}, 284, kCentre, D::NotShownAtStart);
     notice.textColour = kTextYellow;
     c.push_back(notice);
     c.push_back(Picture(3400, 0, {552, 570, 170, 24}, u"device name.png", D::NeverShown));
@@ -121,7 +123,7 @@ void AddBattery(Controls& c) {
                  .rect = {80, 461, 30, 61},
                  .pictures = {u"battery_full.png", u"battery_empty.png", u"battery_charging.png",
                               u"battery_lighting.png"}});
-    ControlSpec percent = FixedLabel(3405, 0, {115, 508, 40, 18}, u"100%", kLeft);
+    ControlEntry percent = FixedLabel(3405, 0, {115, 508, 40, 18}, u"100%", kLeft);
     percent.font = FontKind::Battery;
     c.push_back(percent);
     const std::array<std::pair<const char16_t*, int>, 3> legend{
@@ -135,7 +137,7 @@ void AddBattery(Controls& c) {
 }
 
 void AddPowerSaving(Controls& c) {
-    ControlSpec dial{.id = 3500, .kind = K::PowerManageButton, .rect = {81, 563, 140, 84}};
+    ControlEntry dial{.id = 3500, .kind = K::PowerManageButton, .rect = {81, 563, 140, 84}};
     for (int minutes = 3; minutes <= 10; ++minutes) {
         const std::u16string n =
             minutes == 10 ? u"10" : std::u16string(1, char16_t(u'0' + minutes));
@@ -218,7 +220,7 @@ void AddProfileControls(Controls& c) {
                      .rect = {446 + 22 * int(i), 630, 20, 20},
                      .pictures = {u"add_nr.png", u"add_ov.png"},
                      .display = D::NeverShown});
-    ControlSpec profileHeader =
+    ControlEntry profileHeader =
         Header(3009, {36, 600, 230, 25}, u"header2_nr.png", u"header2_ov.png", 10);
     profileHeader.display = D::NeverShown;
     profileHeader.disabled = true;
@@ -238,8 +240,8 @@ void AddLeftHeaders(Controls& c) {
         {{3008, {36, 64, 413, 25}}, {3007, {36, 426, 230, 25}}, {3010, {36, 538, 230, 25}}}};
     const std::array<int, 3> texts{9, 15, 265};
     for (size_t i = 0; i < headers.size(); ++i) {
-        ControlSpec h = Header(headers[i].first, headers[i].second, u"header2_nr.png",
-                               u"header2_ov.png", texts[i]);
+        ControlEntry h = Header(headers[i].first, headers[i].second, u"header2_nr.png",
+                                u"header2_ov.png", texts[i]);
         h.disabled = true;
         c.push_back(h);
     }
@@ -261,7 +263,7 @@ void AddSectionHeaders(Controls& c) {
                                    {3014, 285, false, D::Shown},
                                    {3013, 275, false, D::Shown}}};
     for (const Row& row : rows) {
-        ControlSpec h =
+        ControlEntry h =
             Header(row.id, {846, 64, 262, 25}, u"header_nr.png", u"header_ov.png", row.text);
         h.checked = row.open;
         h.display = row.display;
@@ -276,7 +278,7 @@ void AddBottomLine(Controls& c) {
                  .pictures = {u"button2_nr.png", u"button2_ov.png"},
                  .textNumber = 1,
                  .textFormat = kCentre});
-    ControlSpec version = Label(3021, 0, {150, 712, 210, 18}, 3, kLeft);
+    ControlEntry version = Label(3021, 0, {150, 712, 210, 18}, 3, kLeft);
     version.textSuffix = u":2.1.14";
     c.push_back(version);
     c.push_back({.id = 3503,
@@ -512,18 +514,18 @@ Controls BuildControls() {
     return c;
 }
 
-constexpr std::array<SectionSpec, 8> kSections{
+constexpr std::array<SectionEntry, 8> kSections{
     {{3001, 1}, {3002, 2}, {3004, 4}, {3011, 5}, {3012, 6}, {3003, 3}, {3013, 7}, {3014, 8}}};
 
 } // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
+const std::vector<ControlEntry>& MainWindowControls() {
     static const Controls controls = BuildControls();
     return controls;
 }
 
-const ControlSpec* FindControlSpec(int id) {
-    for (const ControlSpec& entry : MainWindowControls())
+const ControlEntry* FindControlEntry(int id) {
+    for (const ControlEntry& entry : MainWindowControls())
         if (entry.id == id)
             return &entry;
     return nullptr;
@@ -560,12 +562,12 @@ int FontHeight(FontKind font, float scale) {
     return 0;
 }
 
-std::span<const SectionSpec> Sections() {
+std::span<const SectionEntry> Sections() {
     return kSections;
 }
 
 int SectionList(int header) {
-    for (const SectionSpec& s : kSections)
+    for (const SectionEntry& s : kSections)
         if (s.header == header)
             return s.list;
     return 0;

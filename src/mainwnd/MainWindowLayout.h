@@ -51,7 +51,7 @@ inline constexpr Colour kTextGrey = 0xB4B4B4;
 inline constexpr Colour kTextYellow = 0x00FFFF;
 
 // A control in the main window.
-struct ControlSpec {
+struct ControlEntry {
     int id = 0;
     ControlKind kind = ControlKind::StaticImage;
     int list = 0; // 0: always present and headers; 1-8: the content of one section
@@ -77,10 +77,10 @@ struct ControlSpec {
 };
 
 // Every control of the main window in creation order.
-const std::vector<ControlSpec>& MainWindowControls();
+const std::vector<ControlEntry>& MainWindowControls();
 
 // The first control with that identifier, or nullptr.
-const ControlSpec* FindControlSpec(int id);
+const ControlEntry* FindControlEntry(int id);
 
 // Controls that the window's code names (the table above holds them all).
 namespace MainControl {
@@ -107,10 +107,10 @@ Rect ScalePanel(const BaseRect& base, float scale);
 int FontHeight(FontKind font, float scale);
 
 // The eight section headers and the lists they open.
-struct SectionSpec {
+struct SectionEntry {
     int header;
     int list;
 };
-std::span<const SectionSpec> Sections();
+std::span<const SectionEntry> Sections();
 // The list a section header opens, or 0.
 int SectionList(int header);

@@ -28,20 +28,20 @@ class Image {
 
 // What CreateFontW takes; height and width in pixels (height > 0 is the cell height, < 0 the
 // character height), weight 0 for the default.
-struct FontSpec {
+struct FontRequest {
     std::u16string face;
     int height = 0;
     int width = 0;
     int weight = 0;
     int charset = 1;
     int pitchAndFamily = 0;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
 class Font {
   public:
     virtual ~Font() = default;
-    virtual const FontSpec& Attributes() const = 0;
+    virtual const FontRequest& Attributes() const = 0;
 };
 
 // An off-screen drawing surface handed to OnPaint, or made over an Image with PaintInto.
@@ -133,7 +133,7 @@ struct MenuItem {
     std::u16string text;
 };
 
-struct FileDialogSpec {
+struct FileDialogRequest {
     std::u16string title;
     std::u16string filterName; // "Profile files"
     std::u16string extension;  // "psf", without the dot
@@ -217,9 +217,9 @@ class Platform {
     virtual std::unique_ptr<Image> LoadResourceImage(int id) = 0;
     virtual std::unique_ptr<Image> CreateImage(Size size) = 0;
     virtual void PaintInto(Image& image, const std::function<void(Surface&)>& paint) = 0;
-    virtual std::unique_ptr<Font> MakeFont(const FontSpec& request) = 0;
+    virtual std::unique_ptr<Font> MakeFont(const FontRequest& request) = 0;
     // The stock GUI font of the system (face and height).
-    virtual FontSpec DefaultGuiFont() const = 0;
+    virtual FontRequest DefaultGuiFont() const = 0;
     virtual Size MeasureText(const std::u16string& text, const Font& font) const = 0;
 
     // An edit field in the window; its keys go to the window's OnKeyDown and OnChar first.
@@ -236,9 +236,9 @@ class Platform {
     virtual int PopupMenu(WindowId window, const std::vector<MenuItem>& items, Point screen) = 0;
 
     virtual std::optional<std::u16string> OpenFileDialog(WindowId owner,
-                                                         const FileDialogSpec& request) = 0;
+                                                         const FileDialogRequest& request) = 0;
     virtual std::optional<std::u16string> SaveFileDialog(WindowId owner,
-                                                         const FileDialogSpec& request) = 0;
+                                                         const FileDialogRequest& request) = 0;
     // Opens a file, a program or an address with the desktop's "open" action.
     virtual bool ShellOpen(const std::u16string& target) = 0;
     virtual bool OpenMouseSettings() = 0;

@@ -82,7 +82,7 @@ bool CDlgBase::OnInitDialog() {
     Platform& platform = ui_.GetPlatform();
     platform.SetIcon(window_, kIconId);
     platform.SetTitle(window_, kTitle);
-    FontSpec font = platform.DefaultGuiFont();
+    FontRequest font = platform.DefaultGuiFont();
     font.face = ui_.ControlFontSettings().face;
     font.weight = kDialogFontWeight;
     font.height = platform.LogicalDpi() * -10 / 72;

@@ -43,7 +43,7 @@ std::unique_ptr<Font> CreateControlFont(const UiContext& ui) {
 
 std::unique_ptr<Font> CreateControlFont(const UiContext& ui, int height,
                                         const std::u16string& face) {
-    FontSpec entry;
+    FontRequest entry;
     entry.face = face;
     entry.height = height;
     entry.charset = ui.ControlFontSettings().charset;

@@ -207,10 +207,10 @@ TEST_P(QtButtonMenuXvfbTest, ChosenFunctionReachesTheKeyOnTheMouse) {
     const MenuChoice& choice = GetParam();
     ASSERT_TRUE(sim_.Command(QStringLiteral("frames clear"))) << "corvex-sim did not answer";
 
-    const ControlSpec* spec = FindControlSpec(kButtonControl);
-    ASSERT_NE(spec, nullptr);
-    const QRect control(main_.x() + Scaled(spec->rect.x), main_.y() + Scaled(spec->rect.y),
-                        Scaled(spec->rect.width), Scaled(spec->rect.height));
+    const ControlEntry* entry = FindControlEntry(kButtonControl);
+    ASSERT_NE(entry, nullptr);
+    const QRect control(main_.x() + Scaled(entry->rect.x), main_.y() + Scaled(entry->rect.y),
+                        Scaled(entry->rect.width), Scaled(entry->rect.height));
     ASSERT_TRUE(ClickAt(control.center())) << "xdotool could not click the button control";
 
     const std::optional<QRect> menu = WaitForMenu();

@@ -171,7 +171,7 @@ TEST(QtTextLinesTest, LinesFollowTheFormatFlags) {
     EXPECT_LE(QFontMetricsF(font).horizontalAdvance(elided[0]), width);
 }
 
-TEST_F(QtPlatformTest, FontsFollowTheirSpec) {
+TEST_F(QtPlatformTest, FontsFollowTheirRequest) {
     auto cell = platform.MakeFont({u"Tahoma", 24});
     EXPECT_NEAR(QFontMetrics(QFontOf(*cell)).height(), 24, 1) << "positive height is the cell";
     auto em = platform.MakeFont({u"Tahoma", -20});

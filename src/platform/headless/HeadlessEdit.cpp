@@ -12,7 +12,7 @@ constexpr int kVkDelete = 0x2E;
 } // namespace
 
 HeadlessEdit::HeadlessEdit(std::weak_ptr<EditBoard> board, WindowId parent, int id,
-                           const Rect& rect, FontSpec font, const EditStyle& style)
+                           const Rect& rect, FontRequest font, const EditStyle& style)
     : board_(std::move(board)), parent_(parent), id_(id), rect_(rect), font_(std::move(font)),
       style_(style) {
     if (auto b = board_.lock()) {

@@ -21,7 +21,7 @@ struct EditBoard {
 class HeadlessEdit : public EditField {
   public:
     HeadlessEdit(std::weak_ptr<EditBoard> board, WindowId parent, int id, const Rect& rect,
-                 FontSpec font, const EditStyle& style);
+                 FontRequest font, const EditStyle& style);
     ~HeadlessEdit() override;
     HeadlessEdit(const HeadlessEdit&) = delete;
     HeadlessEdit& operator=(const HeadlessEdit&) = delete;
@@ -46,7 +46,7 @@ class HeadlessEdit : public EditField {
     WindowId Parent() const { return parent_; }
     int Id() const { return id_; }
     const Rect& GetRect() const { return rect_; }
-    const FontSpec& Font() const { return font_; }
+    const FontRequest& Font() const { return font_; }
     const EditStyle& Style() const { return style_; }
     bool IsEnabled() const { return enabled_; }
     bool IsShown() const { return shown_; }
@@ -63,7 +63,7 @@ class HeadlessEdit : public EditField {
     WindowId parent_;
     int id_;
     Rect rect_;
-    FontSpec font_;
+    FontRequest font_;
     EditStyle style_;
     std::u16string text_;
     size_t caret_ = 0;

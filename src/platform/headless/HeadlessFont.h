@@ -4,9 +4,9 @@
 
 class HeadlessFont : public Font {
   public:
-    explicit HeadlessFont(FontSpec request) : attributes_(std::move(request)) {}
-    const FontSpec& Attributes() const override { return attributes_; }
+    explicit HeadlessFont(FontRequest request) : attributes_(std::move(request)) {}
+    const FontRequest& Attributes() const override { return attributes_; }
 
   private:
-    FontSpec attributes_;
+    FontRequest attributes_;
 };

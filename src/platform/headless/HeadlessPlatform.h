@@ -37,7 +37,7 @@ struct MenuRecord {
 struct FileDialogRecord {
     bool save = false;
     WindowId owner = 0;
-    FileDialogSpec request;
+    FileDialogRequest request;
 };
 
 struct TrayRecord {
@@ -112,7 +112,7 @@ class HeadlessPlatform : public Platform {
     void SetShellOpenResult(bool result) { shellOpenResult_ = result; }
     void SetMinimized(WindowId window, bool minimized);
     void SetMaximized(WindowId window, bool maximized);
-    void SetDefaultGuiFont(FontSpec request) { defaultGuiFont_ = std::move(request); }
+    void SetDefaultGuiFont(FontRequest request) { defaultGuiFont_ = std::move(request); }
     // In-memory pictures, found before files. Pixels are top-down 0x00RRGGBB or empty.
     void AddImage(const std::u16string& path, Size size, std::vector<uint32_t> rgb = {});
     void AddResourceImage(int id, Size size, std::vector<uint32_t> rgb = {});
@@ -150,7 +150,7 @@ class HeadlessPlatform : public Platform {
     const std::vector<std::u16string>& ShellOpened() const { return shellOpened_; }
     int MouseSettingsOpened() const { return mouseSettingsOpened_; }
     WindowId KeyCaptureWindow() const { return keyCaptureWindow_; }
-    const std::vector<FontSpec>& FontsMade() const { return fontsMade_; }
+    const std::vector<FontRequest>& FontsMade() const { return fontsMade_; }
     uint64_t SleptMs() const { return slept_; }
     int PriorityRaises() const { return priorityRaises_; }
     // The first instance's side of the hand-over: sends the hand-over message now.
@@ -211,8 +211,8 @@ class HeadlessPlatform : public Platform {
     std::unique_ptr<Image> LoadResourceImage(int id) override;
     std::unique_ptr<Image> CreateImage(Size size) override;
     void PaintInto(Image& image, const std::function<void(Surface&)>& paint) override;
-    std::unique_ptr<Font> MakeFont(const FontSpec& request) override;
-    FontSpec DefaultGuiFont() const override { return defaultGuiFont_; }
+    std::unique_ptr<Font> MakeFont(const FontRequest& request) override;
+    FontRequest DefaultGuiFont() const override { return defaultGuiFont_; }
     // Every character is the font's width (or half its height) wide and the height tall.
     Size MeasureText(const std::u16string& text, const Font& font) const override;
 
@@ -225,9 +225,9 @@ class HeadlessPlatform : public Platform {
     int PopupMenu(WindowId window, const std::vector<MenuItem>& items, Point screen) override;
 
     std::optional<std::u16string> OpenFileDialog(WindowId owner,
-                                                 const FileDialogSpec& request) override;
+                                                 const FileDialogRequest& request) override;
     std::optional<std::u16string> SaveFileDialog(WindowId owner,
-                                                 const FileDialogSpec& request) override;
+                                                 const FileDialogRequest& request) override;
     bool ShellOpen(const std::u16string& target) override;
     bool OpenMouseSettings() override;
 
@@ -336,6 +336,6 @@ class HeadlessPlatform : public Platform {
     WindowId handOverWindow_ = 0;
     uint32_t handOverMessage_ = 0;
     WindowId keyCaptureWindow_ = 0;
-    FontSpec defaultGuiFont_{u"MS Shell Dlg", -11, 0, 400, 1, 0};
-    std::vector<FontSpec> fontsMade_;
+    FontRequest defaultGuiFont_{u"MS Shell Dlg", -11, 0, 400, 1, 0};
+    std::vector<FontRequest> fontsMade_;
 };

@@ -120,13 +120,13 @@ void HeadlessPlatform::PaintInto(Image& image, const std::function<void(Surface&
     own->SetLastPaint(surface.TakeOps());
 }
 
-std::unique_ptr<Font> HeadlessPlatform::MakeFont(const FontSpec& request) {
+std::unique_ptr<Font> HeadlessPlatform::MakeFont(const FontRequest& request) {
     fontsMade_.push_back(request);
     return std::make_unique<HeadlessFont>(request);
 }
 
 Size HeadlessPlatform::MeasureText(const std::u16string& text, const Font& font) const {
-    const FontSpec& request = font.Attributes();
+    const FontRequest& request = font.Attributes();
     const int height = request.height == 0 ? 16 : std::abs(request.height);
     const int width = request.width > 0 ? request.width : std::max(height / 2, 1);
     return {int(text.size()) * width, height};
@@ -175,13 +175,13 @@ int HeadlessPlatform::PopupMenu(WindowId window, const std::vector<MenuItem>& it
 }
 
 std::optional<std::u16string> HeadlessPlatform::OpenFileDialog(WindowId owner,
-                                                               const FileDialogSpec& request) {
+                                                               const FileDialogRequest& request) {
     fileDialogs_.push_back({false, owner, request});
     return openAnswer_;
 }
 
 std::optional<std::u16string> HeadlessPlatform::SaveFileDialog(WindowId owner,
-                                                               const FileDialogSpec& request) {
+                                                               const FileDialogRequest& request) {
     fileDialogs_.push_back({true, owner, request});
     return saveAnswer_;
 }

@@ -19,7 +19,7 @@ struct PaintOp {
     std::u16string text;
     uint32_t flags = 0; // TextFlag values
     bool halftone = false;
-    FontSpec font;
+    FontRequest font;
     // Where the picture came from: its path, "#<id>" for a resource, or "created".
     std::u16string image;
     int iconId = 0;

@@ -46,7 +46,7 @@ constexpr FamilyHint kFamilyHints[] = {
 
 constexpr int kFixedPitch = 1;
 
-QStringList Families(const FontSpec& request) {
+QStringList Families(const FontRequest& request) {
     const QString face = QString::fromStdU16String(request.face);
     QStringList families{face};
     for (const FaceSubstitute& substitute : kFaceSubstitutes) {
@@ -98,7 +98,7 @@ void SetFamilyHint(QFont& font, int pitchAndFamily) {
 
 } // namespace
 
-QtFont::QtFont(const FontSpec& request) : spec_(request) {
+QtFont::QtFont(const FontRequest& request) : request_(request) {
     font_.setFamilies(Families(request));
     SetFamilyHint(font_, request.pitchAndFamily);
     font_.setWeight(QFont::Weight(std::clamp(request.weight == 0 ? 400 : request.weight, 1, 1000)));

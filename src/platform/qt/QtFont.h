@@ -8,13 +8,13 @@
 // on every screen whatever its DPI.
 class QtFont : public Font {
   public:
-    explicit QtFont(const FontSpec& request);
+    explicit QtFont(const FontRequest& request);
 
-    const FontSpec& Attributes() const override { return spec_; }
+    const FontRequest& Attributes() const override { return request_; }
     const QFont& Get() const { return font_; }
 
   private:
-    FontSpec spec_;
+    FontRequest request_;
     QFont font_;
 };
 

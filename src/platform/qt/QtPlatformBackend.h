@@ -85,8 +85,8 @@ class QtPlatform : public Platform {
     std::unique_ptr<Image> LoadResourceImage(int id) override;
     std::unique_ptr<Image> CreateImage(Size size) override;
     void PaintInto(Image& image, const std::function<void(Surface&)>& paint) override;
-    std::unique_ptr<Font> MakeFont(const FontSpec& request) override;
-    FontSpec DefaultGuiFont() const override;
+    std::unique_ptr<Font> MakeFont(const FontRequest& request) override;
+    FontRequest DefaultGuiFont() const override;
     Size MeasureText(const std::u16string& text, const Font& font) const override;
 
     std::unique_ptr<EditField> CreateEdit(WindowId parent, int id, const Rect& rect,
@@ -98,9 +98,9 @@ class QtPlatform : public Platform {
     int PopupMenu(WindowId window, const std::vector<MenuItem>& items, Point screen) override;
 
     std::optional<std::u16string> OpenFileDialog(WindowId owner,
-                                                 const FileDialogSpec& request) override;
+                                                 const FileDialogRequest& request) override;
     std::optional<std::u16string> SaveFileDialog(WindowId owner,
-                                                 const FileDialogSpec& request) override;
+                                                 const FileDialogRequest& request) override;
     // Addresses go to the desktop; an executable file is started; other files are opened with
     // their application.
     bool ShellOpen(const std::u16string& target) override;
@@ -142,8 +142,8 @@ class QtPlatform : public Platform {
     // A termination signal: every window is asked to close, the newest (innermost) first.
     void CloseAllWindows();
     const QImage* Icon(int iconId);
-    QString FilterOf(const FileDialogSpec& request) const;
-    std::optional<std::u16string> RunFileDialog(WindowId owner, const FileDialogSpec& request,
+    QString FilterOf(const FileDialogRequest& request) const;
+    std::optional<std::u16string> RunFileDialog(WindowId owner, const FileDialogRequest& request,
                                                 bool save);
 
     std::unique_ptr<QApplication> app_;

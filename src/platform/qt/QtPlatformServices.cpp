@@ -175,11 +175,11 @@ void QtPlatform::PaintInto(Image& image, const std::function<void(Surface&)>& pa
     own->Changed();
 }
 
-std::unique_ptr<Font> QtPlatform::MakeFont(const FontSpec& request) {
+std::unique_ptr<Font> QtPlatform::MakeFont(const FontRequest& request) {
     return std::make_unique<QtFont>(request);
 }
 
-FontSpec QtPlatform::DefaultGuiFont() const {
+FontRequest QtPlatform::DefaultGuiFont() const {
     const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     const int pixels = font.pixelSize() > 0
                            ? font.pixelSize()
@@ -258,7 +258,7 @@ int QtPlatform::PopupMenu(WindowId window, const std::vector<MenuItem>& items, P
 
 // ---- File dialogs ----
 
-QString QtPlatform::FilterOf(const FileDialogSpec& request) const {
+QString QtPlatform::FilterOf(const FileDialogRequest& request) const {
     const QString pattern = QStringLiteral("*.") + ToQString(request.extension);
     if (request.extension.empty()) {
         return QString();
@@ -268,8 +268,8 @@ QString QtPlatform::FilterOf(const FileDialogSpec& request) const {
                : ToQString(request.filterName) + QStringLiteral(" (") + pattern + u')';
 }
 
-std::optional<std::u16string> QtPlatform::RunFileDialog(WindowId owner,
-                                                        const FileDialogSpec& request, bool save) {
+std::optional<std::u16string>
+QtPlatform::RunFileDialog(WindowId owner, const FileDialogRequest& request, bool save) {
     const QString folder =
         request.startFolder.empty() ? QDir::currentPath() : ToQString(request.startFolder);
     // On the heap and watched: the owner (its parent) may be destroyed while it is open.
@@ -294,12 +294,12 @@ std::optional<std::u16string> QtPlatform::RunFileDialog(WindowId owner,
 }
 
 std::optional<std::u16string> QtPlatform::OpenFileDialog(WindowId owner,
-                                                         const FileDialogSpec& request) {
+                                                         const FileDialogRequest& request) {
     return RunFileDialog(owner, request, false);
 }
 
 std::optional<std::u16string> QtPlatform::SaveFileDialog(WindowId owner,
-                                                         const FileDialogSpec& request) {
+                                                         const FileDialogRequest& request) {
     return RunFileDialog(owner, request, true);
 }
 
