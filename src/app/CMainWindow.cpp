@@ -40,15 +40,15 @@ intptr_t CMainWindow::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPa
     if (shell.OnMessage(message, wParam, lParam, result))
         return result;
     if (message == MainControl::MacroManagerButton && lParam == NotifyCode::Released) {
-        MacroManagerClosed();
+        OnMacroManagerButton();
         return 0;
     }
     return CCorvexDlg::OnMessage(message, wParam, lParam);
 }
 
-void CMainWindow::MacroManagerClosed() {
+void CMainWindow::OnMacroManagerButton() {
     LoadLibraryFile(LibraryFilePath(model_.folders.data), model_.library);
-    if (::MacroManagerClosed(model_.CurrentProfile(), shell.Session().Sync().Pending()))
+    if (MacroManagerClosed(model_.CurrentProfile(), shell.Session().Sync().Pending()))
         shell.Session().Sync().ApplyPendingChanges();
     CCorvexDlg::RefreshPages();
 }

@@ -65,7 +65,7 @@ class CMainWindow : public MainWindowView,
     void OnAnyTimer(int id);
     // Button 2062: the library is read again, as the macro manager may have changed it; the
     // buttons go to the mouse again when one of them holds a macro.
-    void MacroManagerClosed();
+    void OnMacroManagerButton();
 
     void ForgetClosedNotices();
 

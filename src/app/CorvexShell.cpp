@@ -178,15 +178,12 @@ void CorvexShell::Exit() {
 }
 
 void CorvexShell::UpdateOfflineNotice() {
-    const DeviceLink& link = session_.Link();
-    const bool receiver = link.CommandOpen(ConnectionKind::Receiver);
-    if (link.CommandOpen(ConnectionKind::Wired) || link.CommandOpen(ConnectionKind::Ble) ||
-        (receiver && session_.Status().deviceOnline)) {
+    if (session_.Sync().MouseReachable()) {
         if (noticeState_ != 1) {
             noticeState_ = 1;
             view_.ShowOfflineNotice(false);
         }
-    } else if (receiver) {
+    } else if (session_.Link().CommandOpen(ConnectionKind::Receiver)) {
         if (noticeState_ != 2) {
             noticeState_ = 2;
             view_.ShowOfflineNotice(true);

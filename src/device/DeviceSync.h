@@ -55,6 +55,10 @@ class DeviceSync {
     // first priming every cache is empty, so a fresh link sends every block.
     void InvalidateCaches();
 
+    // A command handle is open on the cable or Bluetooth, or on the receiver while the mouse
+    // behind it is online.
+    bool MouseReachable() const;
+
     // The mouse switched profile itself: buttons and settings are sent again after the
     // on-screen display, with the caches invalidated at the next priming.
     void OnProfileChangedByMouse();
@@ -82,7 +86,6 @@ class DeviceSync {
     };
 
     ProfileSettings& Current();
-    bool MouseReachable() const;
     void SendSwitchProfile();
     template <typename Image> static bool Refresh(std::optional<Image>& cache, const Image& image);
 

@@ -47,7 +47,7 @@ class CCorvexDlg : public CDlgBase {
     // After a scan: the icon of the connection in use, header 3004 enabled or collapsed, the
     // receiver's polling radios enabled by its rate class.
     void ShowConnection(const ConnectionDisplay& display);
-    // The sensor model changed: header 3011 and the value boxes' step count follow it.
+    // The sensor model changed: the value boxes take its step count, header 3011 its page.
     void SensorChanged();
     bool IsSectionOpen(int header) const;
 

@@ -45,9 +45,8 @@ void CCorvexDlg::ShowConnection(const ConnectionDisplay& display) {
     Invalidate(iconArea);
 }
 
+// Header 3011 follows the sensor at the next paint, which the refresh asks for.
 void CCorvexDlg::SensorChanged() {
-    if (CControlBase* header = Control(MainControl::LiftOffHeader))
-        header->SetShown(model_.sensor.SensorPageShown());
     const int steps = int(model_.sensor.DpiStepCount());
     for (int i = 0; i < PageValues::kLevels; ++i)
         if (auto* box = dynamic_cast<CLevelBar*>(Control(MainControl::FirstValueBox + i)))

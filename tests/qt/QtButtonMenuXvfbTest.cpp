@@ -134,15 +134,11 @@ class QtButtonMenuXvfbTest : public ::testing::TestWithParam<MenuChoice> {
             << "corvex mapped no window on " << xvfb_.Display().toStdString() << "; "
             << ProgramOutput();
         const QSize size{Scaled(kMainWindowBaseSize.width), Scaled(kMainWindowBaseSize.height)};
-        for (const QString& window : xvfb_.VisibleWindows(program_.processId())) {
-            const auto geometry = xvfb_.Geometry(window);
-            if (geometry && geometry->size() == size) {
-                mainWindow_ = window;
-                main_ = *geometry;
-            }
-        }
-        ASSERT_FALSE(mainWindow_.isEmpty())
-            << "no main window of " << size.width() << "x" << size.height();
+        const auto main = xvfb_.WaitForWindow(
+            program_, [&](const auto& window) { return window.geometry.size() == size; }, kWaitMs);
+        ASSERT_TRUE(main) << "no main window of " << size.width() << "x" << size.height();
+        mainWindow_ = main->name;
+        main_ = main->geometry;
     }
 
     std::string ProgramOutput() {
@@ -164,18 +160,13 @@ class QtButtonMenuXvfbTest : public ::testing::TestWithParam<MenuChoice> {
 
     // The first window of the process besides the main one that is as wide as the menu.
     std::optional<QRect> WaitForMenu() {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kWaitMs && program_.state() == QProcess::Running) {
-            for (const QString& window : xvfb_.VisibleWindows(program_.processId())) {
-                const auto geometry = window != mainWindow_ ? xvfb_.Geometry(window) : std::nullopt;
-                if (geometry && geometry->width() == Scaled(kMenuWidth)) {
-                    return geometry;
-                }
-            }
-            program_.waitForFinished(50);
-        }
-        return std::nullopt;
+        const auto menu = xvfb_.WaitForWindow(
+            program_,
+            [&](const auto& window) {
+                return window.name != mainWindow_ && window.geometry.width() == Scaled(kMenuWidth);
+            },
+            kWaitMs);
+        return menu ? std::optional<QRect>(menu->geometry) : std::nullopt;
     }
 
     // Polls the emulator until a whole button table arrived; the frames received either way.

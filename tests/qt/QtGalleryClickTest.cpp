@@ -57,18 +57,10 @@ class QtGalleryClickTest : public ::testing::Test {
 
     // The gallery's popups are windows of their own; the dialog is the one of the gallery's size.
     QString FindGalleryWindow() {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kStartMs && gallery_.state() == QProcess::Running) {
-            for (const QString& window : xvfb_.VisibleWindows(gallery_.processId())) {
-                const auto geometry = xvfb_.Geometry(window);
-                if (geometry && geometry->size() == kGallerySize) {
-                    return window;
-                }
-            }
-            gallery_.waitForFinished(100);
-        }
-        return {};
+        const auto dialog = xvfb_.WaitForWindow(
+            gallery_, [](const auto& window) { return window.geometry.size() == kGallerySize; },
+            kStartMs);
+        return dialog ? dialog->name : QString();
     }
 
     // Waits for a line of the log that comes after the lines matched before.

@@ -83,4 +83,23 @@ QStringList XvfbSession::VisibleWindows(qint64 pid) const {
     return found.value_or(QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+std::optional<XvfbSession::Window>
+XvfbSession::WaitForWindow(QProcess& program, const std::function<bool(const Window&)>& wanted,
+                           int limitMs) const {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < limitMs && program.state() == QProcess::Running) {
+        for (const QString& name : VisibleWindows(program.processId())) {
+            if (const auto geometry = Geometry(name)) {
+                const Window window{name, *geometry};
+                if (wanted(window)) {
+                    return window;
+                }
+            }
+        }
+        program.waitForFinished(50);
+    }
+    return std::nullopt;
+}
+
 } // namespace qt_test

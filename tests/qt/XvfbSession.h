@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace qt_test {
@@ -37,6 +38,16 @@ class XvfbSession {
     std::optional<QRect> Geometry(const QString& window) const;
     // The mapped windows of a process, as xdotool names them.
     QStringList VisibleWindows(qint64 pid) const;
+
+    struct Window {
+        QString name;
+        QRect geometry;
+    };
+    // The first mapped window of the program whose name and geometry pass `wanted`, looked for
+    // until it shows, the program ends or the time is up.
+    std::optional<Window> WaitForWindow(QProcess& program,
+                                        const std::function<bool(const Window&)>& wanted,
+                                        int limitMs) const;
 
   private:
     QProcess xvfb_;

@@ -22,8 +22,8 @@ QtTermination::QtTermination(std::function<void()> onRequest) : onRequest_(std::
     }
     ::fcntl(fds_[0], F_SETFL, O_NONBLOCK);
     ::fcntl(fds_[1], F_SETFL, O_NONBLOCK);
-    notifier_ = new QSocketNotifier(fds_[1], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, [this] { Take(); });
+    auto* notifier = new QSocketNotifier(fds_[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] { Take(); });
     g_writeFd = fds_[0];
     struct sigaction action {};
     action.sa_handler = &QtTermination::OnSignal;

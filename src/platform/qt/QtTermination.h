@@ -3,8 +3,6 @@
 #include <QObject>
 #include <functional>
 
-class QSocketNotifier;
-
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the UI thread, so that a logout or Ctrl+C ends
 // the program through its own close path, pending save included, instead of killing it. A second
 // signal before the program has ended kills it as usual.
@@ -19,5 +17,4 @@ class QtTermination : public QObject {
 
     std::function<void()> onRequest_;
     int fds_[2] = {-1, -1};
-    QSocketNotifier* notifier_ = nullptr;
 };
